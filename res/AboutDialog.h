@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/DialogTemplate.h"
+
+namespace res {
+
+// Template 100, the About box.
+const ui::DialogTemplate& AboutDialogTemplate();
+
+}  // namespace res

@@ -1,0 +1,4 @@
+#include "app/CzolmgrDlg.h"
+
+// The schedule dialog and the job it writes come with scheduled maintenance.
+void CzolmgrDlg::OnSchedule() {}

@@ -1,0 +1,112 @@
+#include "ui/Modal.h"
+
+#include <QAbstractEventDispatcher>
+#include <QMessageBox>
+#include <QPointer>
+#include <atomic>
+
+#include "ui/App.h"
+#include "ui/Dialog.h"
+#include "ui/Text.h"
+#include "ui/Types.h"
+#include "ui/UiThread.h"
+
+namespace ui {
+namespace {
+
+std::atomic<ModalResponder*> g_responder{nullptr};
+
+int RunRealMessageBox(const MessageBoxRequest& request) {
+    Dialog* owner = request.owner != nullptr ? request.owner : MainWindow();
+    QMessageBox box(owner != nullptr ? owner->Window() : nullptr);
+    box.setWindowTitle(ToQString(request.caption));
+    box.setText(ToQString(request.text));
+    switch (request.type & MB_ICONMASK) {
+        case MB_ICONEXCLAMATION:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MB_ICONQUESTION:
+            box.setIcon(QMessageBox::Question);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+    }
+    switch (request.type & MB_BUTTONMASK) {
+        case MB_OKCANCEL:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        case MB_YESNO:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        default:
+            box.setStandardButtons(QMessageBox::Ok);
+    }
+    EnterIdleScope idle(owner);
+    switch (box.exec()) {
+        case QMessageBox::Ok:
+            return IDOK;
+        case QMessageBox::Yes:
+            return IDYES;
+        case QMessageBox::No:
+            return IDNO;
+        default:
+            return (request.type & MB_BUTTONMASK) == MB_OK ? IDOK : IDCANCEL;
+    }
+}
+
+}  // namespace
+
+struct EnterIdleScope::Connection {
+    QMetaObject::Connection handle;
+};
+
+EnterIdleScope::EnterIdleScope(Dialog* owner) : connection_(new Connection) {
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (owner == nullptr || dispatcher == nullptr || owner->Window() == nullptr) return;
+    QPointer<QWidget> alive = owner->Window();
+    connection_->handle =
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, owner->Window(),
+                         [owner, alive] {
+                             if (alive) owner->NotifyEnterIdle();
+                         });
+}
+
+EnterIdleScope::~EnterIdleScope() {
+    QObject::disconnect(connection_->handle);
+    delete connection_;
+}
+
+void SetModalResponder(ModalResponder* responder) { g_responder = responder; }
+
+int ShowMessageBox(const MessageBoxRequest& request) {
+    int answer = IDCANCEL;
+    RunOnUiThread([&] {
+        if (ModalResponder* responder = g_responder.load()) {
+            // A real box goes idle as soon as it shows; the responder's box does too.
+            Dialog* owner = request.owner != nullptr ? request.owner : MainWindow();
+            if (owner != nullptr) owner->NotifyEnterIdle();
+            answer = responder->AnswerMessageBox(request);
+        } else {
+            answer = RunRealMessageBox(request);
+        }
+    });
+    return answer;
+}
+
+int RunModalDialog(Dialog& dialog) {
+    CheckUiThread("RunModalDialog");
+    Dialog* owner = dialog.Parent() != nullptr ? dialog.Parent() : MainWindow();
+    if (owner == &dialog) owner = nullptr;
+    if (ModalResponder* responder = g_responder.load()) {
+        if (owner != nullptr) owner->NotifyEnterIdle();
+        const int answer = responder->AnswerDialog(dialog);
+        if (!dialog.IsEnded()) dialog.EndDialog(answer);
+        return dialog.Result();
+    }
+    EnterIdleScope idle(owner);
+    return dialog.ExecLoop();
+}
+
+}  // namespace ui
