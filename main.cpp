@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/CzolmgrApp.h"
+#include "app/ProcessEnd.h"
 #include "app/Screenshot.h"
 #include "instance/Registration.h"
 #include "res/Resources.h"
@@ -24,13 +25,6 @@ void Usage() {
     std::fprintf(stderr,
                  "usage: zolmgr [--screenshot FILE]\n"
                  "  --screenshot FILE  render the main dialog to a PNG file and exit\n");
-}
-
-// Ends the process at once: worker threads may still be using the management
-// objects, so no static destructor may run under them.
-[[noreturn]] void End(int code) {
-    std::fflush(nullptr);
-    std::_Exit(code);
 }
 
 }  // namespace
@@ -65,7 +59,7 @@ int main(int argc, char** argv) {
 
     if (screenshot != nullptr) {
         QApplication application(argc, argv);
-        End(RenderScreenshot(QString::fromLocal8Bit(screenshot)));
+        EndProcess(RenderScreenshot(QString::fromLocal8Bit(screenshot)));
     }
-    End(theApp.Run(argc, argv));
+    EndProcess(theApp.Run(argc, argv));
 }

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 #include "ui/ControlFactory.h"
@@ -69,10 +68,6 @@ bool Dialog::Build() {
     if ((t.styles & kSysMenu) != 0) {
         systemMenu_ = std::make_unique<Menu>(window, [this](unsigned id) { SendSysCommand(id); });
         systemMenu_->AppendItem(SC_CLOSE, u"&Close\tAlt+F4");
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window);
-        QObject::connect(shortcut, &QShortcut::activated, window, [this] {
-            ShowSystemMenu(window_->mapToGlobal(QPoint(0, 0)));
-        });
     }
     return true;
 }

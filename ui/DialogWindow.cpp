@@ -61,6 +61,11 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool DialogWindow::HandleKey(QKeyEvent* event) {
+    // Alt+Space opens the window menu, whichever control has the focus.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
+        dialog_.ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
     if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return false;
     switch (event->key()) {
         case Qt::Key_Return:

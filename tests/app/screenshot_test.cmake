@@ -1,0 +1,12 @@
+# zolmgr --screenshot renders the main dialog to a PNG and exits with status 0.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(ENV{ZOLMGR_HOME} ${WORK}/home)
+execute_process(COMMAND ${PROGRAM} --screenshot ${WORK}/main.png RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "zolmgr --screenshot ended with ${status}")
+endif()
+file(READ ${WORK}/main.png signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "no PNG written: ${signature}")
+endif()
