@@ -16,7 +16,8 @@ namespace {
 bool HasDisplay() {
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') return true;
+        if (value != nullptr && *value != '\0')
+            return true;
     }
     return false;
 }

@@ -113,14 +113,18 @@ void CzolmgrDlg::OnTimer(unsigned nIDEvent) {
     }
 }
 
-void CzolmgrDlg::OnEnterIdle() { UpdateServiceStatus(); }
+void CzolmgrDlg::OnEnterIdle() {
+    UpdateServiceStatus();
+}
 
 // The Exit button and the Enter key. Whatever runs is asked to stop before the
 // server is let go; the dialog ends either way.
 void CzolmgrDlg::OnOK() {
     if (g_bConnected != 0) {
-        if (g_pBackup != nullptr) g_pBackup->Abort();
-        if (g_pRestore != nullptr) g_pRestore->Abort();
+        if (g_pBackup != nullptr)
+            g_pBackup->Abort();
+        if (g_pRestore != nullptr)
+            g_pRestore->Abort();
         if (g_pServer != nullptr) {
             g_pServer->ReleaseIdleFiles();
             if (dmo::Failed(g_pServer->DisConnect())) {

@@ -21,11 +21,13 @@ public:
     }
     // Adds a reference of its own.
     static ComPtr Share(T* object) {
-        if (object != nullptr) object->AddRef();
+        if (object != nullptr)
+            object->AddRef();
         return Adopt(object);
     }
     ComPtr(const ComPtr& other) : object_(other.object_) {
-        if (object_ != nullptr) object_->AddRef();
+        if (object_ != nullptr)
+            object_->AddRef();
     }
     ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
     ComPtr& operator=(ComPtr other) noexcept {
@@ -35,7 +37,8 @@ public:
     ~ComPtr() { Reset(); }
 
     void Reset() {
-        if (T* old = std::exchange(object_, nullptr)) old->Release();
+        if (T* old = std::exchange(object_, nullptr))
+            old->Release();
     }
     T* Get() const { return object_; }
     T* Detach() { return std::exchange(object_, nullptr); }
@@ -51,7 +54,8 @@ public:
     template <class U>
     ComPtr<U> As() const {
         ComPtr<U> result;
-        if (object_ != nullptr) object_->QueryInterface(U::kIid, result.PutVoid());
+        if (object_ != nullptr)
+            object_->QueryInterface(U::kIid, result.PutVoid());
         return result;
     }
 

@@ -5,9 +5,13 @@ namespace {
 thread_local std::optional<std::u16string> t_description;
 }
 
-void SetErrorInfo(std::u16string description) { t_description = std::move(description); }
+void SetErrorInfo(std::u16string description) {
+    t_description = std::move(description);
+}
 
-void ClearErrorInfo() { t_description.reset(); }
+void ClearErrorInfo() {
+    t_description.reset();
+}
 
 std::optional<std::u16string> TakeErrorInfo() {
     std::optional<std::u16string> taken = std::move(t_description);

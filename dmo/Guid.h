@@ -43,10 +43,14 @@ private:
         for (std::size_t i = at; i < at + count; ++i) {
             const char c = text[i];
             int digit = -1;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-            if (digit < 0) throw std::invalid_argument("malformed identifier");
+            if (c >= '0' && c <= '9')
+                digit = c - '0';
+            if (c >= 'a' && c <= 'f')
+                digit = c - 'a' + 10;
+            if (c >= 'A' && c <= 'F')
+                digit = c - 'A' + 10;
+            if (digit < 0)
+                throw std::invalid_argument("malformed identifier");
             value = value * 16 + static_cast<std::uint64_t>(digit);
         }
         return value;

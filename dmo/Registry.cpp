@@ -75,7 +75,9 @@ std::vector<Guid> Registry::Attempts() const {
     return attempts_;
 }
 
-HRESULT InitializeLibrary() { return Registry::Instance().Initialize(); }
+HRESULT InitializeLibrary() {
+    return Registry::Instance().Initialize();
+}
 
 HRESULT CreateInstance(const Guid& clsid, const Guid& iid, void** object) {
     return Registry::Instance().Create(clsid, iid, object);

@@ -8,7 +8,9 @@ namespace dmo {
 
 using HRESULT = std::int32_t;
 
-constexpr HRESULT MakeStatus(std::uint32_t bits) { return static_cast<HRESULT>(bits); }
+constexpr HRESULT MakeStatus(std::uint32_t bits) {
+    return static_cast<HRESULT>(bits);
+}
 
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
@@ -27,7 +29,11 @@ inline constexpr HRESULT CONNECT_E_NOCONNECTION = MakeStatus(0x80040200u);
 inline constexpr HRESULT CONNECT_E_ADVISELIMIT = MakeStatus(0x80040201u);
 inline constexpr HRESULT CONNECT_E_CANNOTCONNECT = MakeStatus(0x80040202u);
 
-constexpr bool Succeeded(HRESULT status) { return status >= 0; }
-constexpr bool Failed(HRESULT status) { return status < 0; }
+constexpr bool Succeeded(HRESULT status) {
+    return status >= 0;
+}
+constexpr bool Failed(HRESULT status) {
+    return status < 0;
+}
 
 }  // namespace dmo

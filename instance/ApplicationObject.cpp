@@ -6,7 +6,8 @@
 namespace instance {
 
 dmo::HRESULT ApplicationObject::ListAvailableSQLServers(dmo::INameList** list) {
-    if (list == nullptr) return dmo::E_POINTER;
+    if (list == nullptr)
+        return dmo::E_POINTER;
     *list = new NameList(Instance::ListServers());
     return dmo::S_OK;
 }

@@ -39,7 +39,10 @@ bool CreateInstanceFolder(const std::filesystem::path& folder, std::string* erro
                 return false;
             }
             Statement insert(catalog, "INSERT INTO databases VALUES(?, ?, ?)");
-            if (!insert.Bind(1, database.utf8Name).Bind(2, file).Bind(3, database.system ? 1 : 0).Run()) {
+            if (!insert.Bind(1, database.utf8Name)
+                     .Bind(2, file)
+                     .Bind(3, database.system ? 1 : 0)
+                     .Run()) {
                 *error = catalog.Error();
                 return false;
             }

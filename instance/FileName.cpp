@@ -25,14 +25,18 @@ std::string EscapeName(std::u16string_view name) {
 
 std::u16string UnescapeName(std::string_view escaped) {
     auto hex = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
         return -1;
     };
     std::string bytes;
     for (std::size_t i = 0; i < escaped.size(); ++i) {
-        if (escaped[i] == '%' && i + 2 < escaped.size() && hex(escaped[i + 1]) >= 0 && hex(escaped[i + 2]) >= 0) {
+        if (escaped[i] == '%' && i + 2 < escaped.size() && hex(escaped[i + 1]) >= 0 &&
+            hex(escaped[i + 2]) >= 0) {
             bytes.push_back(static_cast<char>(hex(escaped[i + 1]) * 16 + hex(escaped[i + 2])));
             i += 2;
         } else {

@@ -39,7 +39,9 @@ std::optional<std::filesystem::path> FindFolder(const std::filesystem::path& par
 
 }  // namespace
 
-std::filesystem::path Instance::ServersFolder() { return platform::DataHome() / "servers"; }
+std::filesystem::path Instance::ServersFolder() {
+    return platform::DataHome() / "servers";
+}
 
 std::u16string Instance::EnsureLocal() {
     static std::mutex creating;
@@ -63,7 +65,8 @@ std::optional<Instance> Instance::Locate(std::u16string_view serverName, std::u1
                                           : serverName.substr(slash + 1));
     if (!computer.empty() && IsLocalAlias(computer)) {
         computer = LocalComputer();
-        if (SameName(instanceName, kLocalInstance)) EnsureLocal();
+        if (SameName(instanceName, kLocalInstance))
+            EnsureLocal();
     }
     std::error_code ec;
     if (!computer.empty() && !instanceName.empty()) {
@@ -88,7 +91,8 @@ std::vector<std::u16string> Instance::ListServers() {
     std::error_code ec;
     for (std::filesystem::directory_iterator computer(ServersFolder(), ec), end;
          !ec && computer != end; computer.increment(ec)) {
-        if (!computer->is_directory(ec)) continue;
+        if (!computer->is_directory(ec))
+            continue;
         std::error_code inner;
         for (std::filesystem::directory_iterator it(computer->path(), inner), last;
              !inner && it != last; it.increment(inner)) {
@@ -103,22 +107,26 @@ std::vector<std::u16string> Instance::ListServers() {
 
 std::int32_t Instance::ServiceState() const {
     Connection catalog;
-    if (!OpenCatalog(folder_, catalog)) return 0;
+    if (!OpenCatalog(folder_, catalog))
+        return 0;
     Statement query(catalog, "SELECT state FROM service WHERE id = 1");
-    if (!query.Step()) return 0;
+    if (!query.Step())
+        return 0;
     return static_cast<std::int32_t>(query.Int(0));
 }
 
 bool Instance::SetServiceState(std::int32_t state) const {
     Connection catalog;
-    if (!OpenCatalog(folder_, catalog)) return false;
+    if (!OpenCatalog(folder_, catalog))
+        return false;
     return Statement(catalog, "UPDATE service SET state = ? WHERE id = 1").Bind(1, state).Run();
 }
 
 std::vector<DatabaseEntry> Instance::Databases() const {
     std::vector<DatabaseEntry> databases;
     Connection catalog;
-    if (!OpenCatalog(folder_, catalog)) return databases;
+    if (!OpenCatalog(folder_, catalog))
+        return databases;
     Statement query(catalog, "SELECT name, system FROM databases ORDER BY rowid");
     while (query.Step()) {
         databases.push_back({platform::FromUtf8(query.Text(0)), query.Int(1) != 0});

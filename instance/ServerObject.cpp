@@ -39,7 +39,8 @@ std::optional<Instance> ServerObject::Target(const char16_t* server) {
     }
     std::u16string error;
     std::optional<Instance> found = Instance::Locate(name, &error);
-    if (!found) dmo::SetErrorInfo(error);
+    if (!found)
+        dmo::SetErrorInfo(error);
     return found;
 }
 
@@ -68,14 +69,16 @@ dmo::HRESULT ServerObject::SetLoginTimeout(std::int32_t seconds) {
 
 dmo::HRESULT ServerObject::Connect(const char16_t* server, const char16_t*, const char16_t*) {
     std::optional<Instance> target = Target(server);
-    if (!target) return dmo::E_FAIL;
+    if (!target)
+        return dmo::E_FAIL;
     const std::int32_t state = target->ServiceState();
     if (state != dmo::kStatusRunning) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server '" + target->Name() + u"' is " +
                                           StateText(state) + u" and accepts no connection.");
     }
     std::lock_guard lock(mutex_);
-    if (server != nullptr && *server != u'\0') name_ = server;
+    if (server != nullptr && *server != u'\0')
+        name_ = server;
     connected_ = std::move(target);
     return dmo::S_OK;
 }
@@ -88,13 +91,17 @@ dmo::HRESULT ServerObject::DisConnect() {
     return had ? dmo::S_OK : dmo::S_FALSE;
 }
 
-dmo::HRESULT ServerObject::ReleaseIdleFiles() { return dmo::S_OK; }
+dmo::HRESULT ServerObject::ReleaseIdleFiles() {
+    return dmo::S_OK;
+}
 
 dmo::HRESULT ServerObject::GetStatus(std::int32_t* status) {
-    if (status == nullptr) return dmo::E_POINTER;
+    if (status == nullptr)
+        return dmo::E_POINTER;
     *status = dmo::kStatusUnknown;
     std::optional<Instance> target = Target(nullptr);
-    if (!target) return dmo::E_FAIL;
+    if (!target)
+        return dmo::E_FAIL;
     *status = target->ServiceState();
     return dmo::S_OK;
 }
@@ -102,7 +109,8 @@ dmo::HRESULT ServerObject::GetStatus(std::int32_t* status) {
 dmo::HRESULT ServerObject::Start(bool connect, const char16_t* server, const char16_t* login,
                                  const char16_t* password) {
     std::optional<Instance> target = Target(server);
-    if (!target) return dmo::E_FAIL;
+    if (!target)
+        return dmo::E_FAIL;
     const std::int32_t state = target->ServiceState();
     if (state != dmo::kStatusStopped && state != dmo::kStatusRunning) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The service of '" + target->Name() + u"' is " +
@@ -116,7 +124,8 @@ dmo::HRESULT ServerObject::Start(bool connect, const char16_t* server, const cha
 
 dmo::HRESULT ServerObject::Shutdown(bool) {
     std::optional<Instance> target = Target(nullptr);
-    if (!target) return dmo::E_FAIL;
+    if (!target)
+        return dmo::E_FAIL;
     if (!target->SetServiceState(dmo::kStatusStopped)) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The service state could not be changed.");
     }
@@ -125,7 +134,8 @@ dmo::HRESULT ServerObject::Shutdown(bool) {
 
 dmo::HRESULT ServerObject::Pause() {
     std::optional<Instance> target = Target(nullptr);
-    if (!target) return dmo::E_FAIL;
+    if (!target)
+        return dmo::E_FAIL;
     if (target->ServiceState() != dmo::kStatusRunning) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] Only a running service can be paused.");
     }
@@ -134,7 +144,8 @@ dmo::HRESULT ServerObject::Pause() {
 
 dmo::HRESULT ServerObject::Continue() {
     std::optional<Instance> target = Target(nullptr);
-    if (!target) return dmo::E_FAIL;
+    if (!target)
+        return dmo::E_FAIL;
     if (target->ServiceState() != dmo::kStatusPaused) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] Only a paused service can be continued.");
     }
@@ -142,19 +153,23 @@ dmo::HRESULT ServerObject::Continue() {
 }
 
 dmo::HRESULT ServerObject::GetDatabases(dmo::IDatabases** databases) {
-    if (databases == nullptr) return dmo::E_POINTER;
+    if (databases == nullptr)
+        return dmo::E_POINTER;
     *databases = nullptr;
     std::optional<Instance> connected = Connected();
-    if (!connected) return NotConnected();
+    if (!connected)
+        return NotConnected();
     *databases = new DatabasesObject(connected->Databases());
     return dmo::S_OK;
 }
 
 dmo::HRESULT ServerObject::GetDatabaseCount(std::int32_t* count) {
-    if (count == nullptr) return dmo::E_POINTER;
+    if (count == nullptr)
+        return dmo::E_POINTER;
     *count = 0;
     std::optional<Instance> connected = Connected();
-    if (!connected) return NotConnected();
+    if (!connected)
+        return NotConnected();
     *count = static_cast<std::int32_t>(connected->Databases().size());
     return dmo::S_OK;
 }

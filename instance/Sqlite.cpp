@@ -4,7 +4,9 @@
 
 namespace instance {
 
-Connection::~Connection() { Close(); }
+Connection::~Connection() {
+    Close();
+}
 
 Connection::Connection(Connection&& other) noexcept
     : db_(std::exchange(other.db_, nullptr)), error_(std::move(other.error_)) {}
@@ -50,7 +52,9 @@ bool Connection::Exec(const char* sql) {
     return true;
 }
 
-Statement Connection::Prepare(const char* sql) { return Statement(*this, sql); }
+Statement Connection::Prepare(const char* sql) {
+    return Statement(*this, sql);
+}
 
 void Connection::Remember(int code) {
     error_ = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
@@ -64,10 +68,13 @@ Statement::Statement(Connection& connection, const char* sql) : connection_(conn
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+    sqlite3_finalize(stmt_);
+}
 
 Statement& Statement::Bind(int index, std::int64_t value) {
-    if (stmt_ != nullptr && sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK) failed_ = true;
+    if (stmt_ != nullptr && sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK)
+        failed_ = true;
     return *this;
 }
 
@@ -81,9 +88,11 @@ Statement& Statement::Bind(int index, const std::string& text) {
 }
 
 bool Statement::Step() {
-    if (stmt_ == nullptr || failed_) return false;
+    if (stmt_ == nullptr || failed_)
+        return false;
     const int code = sqlite3_step(stmt_);
-    if (code == SQLITE_ROW) return true;
+    if (code == SQLITE_ROW)
+        return true;
     if (code != SQLITE_DONE) {
         connection_.Remember(code);
         failed_ = true;
@@ -97,7 +106,9 @@ bool Statement::Run() {
     return stmt_ != nullptr && !failed_;
 }
 
-std::int64_t Statement::Int(int column) const { return sqlite3_column_int64(stmt_, column); }
+std::int64_t Statement::Int(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
 
 std::string Statement::Text(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));

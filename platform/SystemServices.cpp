@@ -1,7 +1,7 @@
 #include <unistd.h>
 
-#include <cctype>
 #include <limits.h>
+#include <cctype>
 
 #include "platform/Services.h"
 
@@ -34,9 +34,13 @@ std::unique_ptr<Services>& Slot() {
 
 }  // namespace
 
-std::unique_ptr<Services> MakeSystemServices() { return std::make_unique<SystemServices>(); }
+std::unique_ptr<Services> MakeSystemServices() {
+    return std::make_unique<SystemServices>();
+}
 
-Services& Current() { return *Slot(); }
+Services& Current() {
+    return *Slot();
+}
 
 std::unique_ptr<Services> Install(std::unique_ptr<Services> services) {
     std::swap(Slot(), services);

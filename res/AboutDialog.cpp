@@ -8,6 +8,7 @@ namespace res {
 using namespace ui;
 
 const DialogTemplate& AboutDialogTemplate() {
+    // clang-format off
     static const DialogTemplate dialog{
         IDD_ABOUTBOX,
         u"About zolmgr",
@@ -23,6 +24,7 @@ const DialogTemplate& AboutDialogTemplate() {
             {kNoId, ControlKind::kStatic, u"Database care tool", {40, 25, 119, 8}},
             {IDOK, ControlKind::kDefPushButton, u"OK", {178, 7, 50, 16}, kTabStop},
         }};
+    // clang-format on
     return dialog;
 }
 

@@ -48,7 +48,8 @@ QPixmap Paint(int size) {
 
 QIcon MainIcon() {
     QIcon icon;
-    for (int size : {16, 20, 24, 32, 48, 64, 128}) icon.addPixmap(Paint(size));
+    for (int size : {16, 20, 24, 32, 48, 64, 128})
+        icon.addPixmap(Paint(size));
     return icon;
 }
 

@@ -8,6 +8,7 @@ namespace res {
 using namespace ui;
 
 const DialogTemplate& MainDialogTemplate() {
+    // clang-format off
     static const DialogTemplate dialog{
         IDD_ZOLMGR_DIALOG,
         u"Velmora - Data Manager",
@@ -54,6 +55,7 @@ const DialogTemplate& MainDialogTemplate() {
              u"function requires MSDE, or the full version of SQL Server 2000 or SQL Server 2005.",
              {258, 140, 145, 31}},
         }};
+    // clang-format on
     return dialog;
 }
 

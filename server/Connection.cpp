@@ -11,16 +11,18 @@ constexpr std::int32_t kStartLoginTimeout = 30;
 
 void CzolmgrDlg::OnConnect() {
     ui::WaitCursor wait;
-    if (g_pServer == nullptr || !TakeServerName()) return;
+    if (g_pServer == nullptr || !TakeServerName())
+        return;
     g_pServer->SetLoginTimeout(kLoginTimeout);
     g_pServer->SetLoginSecure(true);
     UpdateServiceStatus();
 
-    if (dmo::Failed(g_pServer->Connect(g_szServerName.c_str(), g_szLogin.c_str(),
-                                       g_szPassword.c_str()))) {
+    if (dmo::Failed(
+            g_pServer->Connect(g_szServerName.c_str(), g_szLogin.c_str(), g_szPassword.c_str()))) {
         std::int32_t nStatus = dmo::kStatusUnknown;
         g_pServer->GetStatus(&nStatus);
-        if (nStatus == dmo::kStatusRunning) return;
+        if (nStatus == dmo::kStatusRunning)
+            return;
         if (ui::AppMessageBox(u"The Server does not appear to be running.  Issue 'Start' command "
                               u"then service and retry the connection?",
                               ui::MB_OKCANCEL) != ui::IDOK) {
@@ -48,19 +50,22 @@ void CzolmgrDlg::FillDatabaseList() {
     }
     for (std::int32_t i = 0; pDatabases && i < nCount; ++i) {
         dmo::ComPtr<dmo::IDatabase> pDatabase;
-        if (dmo::Failed(pDatabases->GetItemByOrd(i, pDatabase.Put())) || !pDatabase) continue;
+        if (dmo::Failed(pDatabases->GetItemByOrd(i, pDatabase.Put())) || !pDatabase)
+            continue;
         std::u16string strName;
         bool bSystem = false;
         pDatabase->GetName(&strName);
         pDatabase->GetSystemObject(&bSystem);
-        if (!bSystem) m_cbDatabases.AddString(strName);
+        if (!bSystem)
+            m_cbDatabases.AddString(strName);
     }
     m_cbDatabases.SetCurSel(0);
     OnSelchangeDatabase();
 }
 
 void CzolmgrDlg::OnDisconnect() {
-    if (g_pServer == nullptr) return;
+    if (g_pServer == nullptr)
+        return;
     if (dmo::Failed(g_pServer->DisConnect())) {
         ui::AppMessageBox(u"Failed disconnecting from the SQL Server");
         return;

@@ -30,13 +30,15 @@ void CzolmgrDlg::FillServerList() {
         std::u16string strName;
         pNames->GetItem(i, &strName);
         m_cbServers.AddString(strName);
-        if (strName == strLocalInstance) bFoundLocal = true;
+        if (strName == strLocalInstance)
+            bFoundLocal = true;
     }
     if (!bFoundLocal && !strLocalInstance.empty()) {
         m_cbServers.AddString(strLocalInstance);
         ++nCount;
     }
-    if (nCount > 0) m_cbServers.SetCurSel(0);
+    if (nCount > 0)
+        m_cbServers.SetCurSel(0);
     OnSelchangeServer();
 }
 
@@ -53,7 +55,8 @@ bool CzolmgrDlg::TakeServerName() {
 }
 
 void CzolmgrDlg::OnSelchangeServer() {
-    if (!TakeServerName()) return;
+    if (!TakeServerName())
+        return;
     if (g_pServer != nullptr) {
         g_pServer->SetName(g_szServerName.c_str());
         g_pServer->SetLoginSecure(true);

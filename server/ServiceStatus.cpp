@@ -40,7 +40,8 @@ std::int32_t ReadStatus() {
 void CzolmgrDlg::UpdateServiceStatus() {
     const std::int32_t nStatus = ReadStatus();
     // Only the eight known states change what is shown.
-    if (nStatus < 0 || nStatus >= static_cast<std::int32_t>(kStatusRows.size())) return;
+    if (nStatus < 0 || nStatus >= static_cast<std::int32_t>(kStatusRows.size()))
+        return;
     const StatusRow& row = kStatusRows[static_cast<std::size_t>(nStatus)];
     m_editStatus.SetWindowText(row.text);
     m_btnStart.EnableWindow(row.startEnabled);

@@ -13,13 +13,18 @@ std::atomic<App*> g_app{nullptr};
 std::atomic<Dialog*> g_mainWindow{nullptr};
 }  // namespace
 
-App::App() { g_app = this; }
-
-App::~App() {
-    if (g_app == this) g_app = nullptr;
+App::App() {
+    g_app = this;
 }
 
-App* App::Instance() { return g_app; }
+App::~App() {
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+App* App::Instance() {
+    return g_app;
+}
 
 int App::Run(int& argc, char** argv) {
     std::unique_ptr<QApplication> application;
@@ -30,17 +35,25 @@ int App::Run(int& argc, char** argv) {
     return 0;
 }
 
-bool App::InitInstance() { return true; }
+bool App::InitInstance() {
+    return true;
+}
 
 void App::SetRegistryKey(std::u16string_view key) {
     QCoreApplication::setOrganizationName(ToQString(key));
 }
 
-void SetMainWindow(Dialog* dialog) { g_mainWindow = dialog; }
+void SetMainWindow(Dialog* dialog) {
+    g_mainWindow = dialog;
+}
 
-Dialog* MainWindow() { return g_mainWindow; }
+Dialog* MainWindow() {
+    return g_mainWindow;
+}
 
-std::u16string AppName() { return ToU16(QCoreApplication::applicationName()); }
+std::u16string AppName() {
+    return ToU16(QCoreApplication::applicationName());
+}
 
 int AppMessageBox(std::u16string_view text, unsigned type) {
     if ((type & MB_ICONMASK) == 0) {

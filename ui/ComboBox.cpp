@@ -11,11 +11,17 @@ constexpr char kTypedProperty[] = "ui_typed";
 constexpr char kSortedProperty[] = "ui_sorted";
 }  // namespace
 
-void ComboBox::MarkTyped(QComboBox& combo, bool typed) { combo.setProperty(kTypedProperty, typed); }
+void ComboBox::MarkTyped(QComboBox& combo, bool typed) {
+    combo.setProperty(kTypedProperty, typed);
+}
 
-bool ComboBox::IsTyped(const QComboBox& combo) { return combo.property(kTypedProperty).toBool(); }
+bool ComboBox::IsTyped(const QComboBox& combo) {
+    return combo.property(kTypedProperty).toBool();
+}
 
-void ComboBox::SetSorted(QComboBox& combo, bool sorted) { combo.setProperty(kSortedProperty, sorted); }
+void ComboBox::SetSorted(QComboBox& combo, bool sorted) {
+    combo.setProperty(kSortedProperty, sorted);
+}
 
 int ComboBox::AddString(std::u16string_view text) {
     const QString item = ToQString(text);
@@ -36,7 +42,8 @@ int ComboBox::AddString(std::u16string_view text) {
         combo.insertItem(at, item);
         if (selected < 0) {
             combo.setCurrentIndex(-1);
-            if (combo.lineEdit() != nullptr) combo.lineEdit()->setText(shown);
+            if (combo.lineEdit() != nullptr)
+                combo.lineEdit()->setText(shown);
         }
         combo.blockSignals(false);
         MarkTyped(combo, typed);
@@ -49,9 +56,8 @@ int ComboBox::GetCount() const {
 }
 
 int ComboBox::GetCurSel() const {
-    return OnWidget<QComboBox>(kError, [](QComboBox& combo) {
-        return IsTyped(combo) ? kError : combo.currentIndex();
-    });
+    return OnWidget<QComboBox>(
+        kError, [](QComboBox& combo) { return IsTyped(combo) ? kError : combo.currentIndex(); });
 }
 
 int ComboBox::SetCurSel(int index) {
@@ -59,7 +65,8 @@ int ComboBox::SetCurSel(int index) {
         combo.blockSignals(true);
         const bool valid = index >= 0 && index < combo.count();
         combo.setCurrentIndex(valid ? index : -1);
-        if (!valid && combo.lineEdit() != nullptr) combo.lineEdit()->clear();
+        if (!valid && combo.lineEdit() != nullptr)
+            combo.lineEdit()->clear();
         combo.blockSignals(false);
         MarkTyped(combo, false);
         return valid ? index : kError;
@@ -77,7 +84,8 @@ void ComboBox::ResetContent() {
     OnWidget<QComboBox>([](QComboBox& combo) {
         combo.blockSignals(true);
         combo.clear();
-        if (combo.lineEdit() != nullptr) combo.lineEdit()->clear();
+        if (combo.lineEdit() != nullptr)
+            combo.lineEdit()->clear();
         combo.blockSignals(false);
         MarkTyped(combo, false);
     });

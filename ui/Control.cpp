@@ -19,7 +19,8 @@ void SetText(QWidget& widget, const QString& text) {
     } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         // Same text, no change: a refresh that repeats itself must not keep the
         // event loop busy.
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() != text)
+            edit->setText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
         if (combo->lineEdit() != nullptr && combo->lineEdit()->text() != text) {
             combo->lineEdit()->setText(text);
@@ -32,11 +33,16 @@ void SetText(QWidget& widget, const QString& text) {
 }
 
 QString Text(const QWidget& widget) {
-    if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) return button->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) return edit->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(&widget)) return combo->currentText();
-    if (auto* group = qobject_cast<const QGroupBox*>(&widget)) return group->title();
-    if (auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        return button->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(&widget))
+        return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(&widget))
+        return combo->currentText();
+    if (auto* group = qobject_cast<const QGroupBox*>(&widget))
+        return group->title();
+    if (auto* label = qobject_cast<const QLabel*>(&widget))
+        return label->text();
     return {};
 }
 

@@ -44,14 +44,16 @@ protected:
     R OnWidget(R fallback, F work) const {
         R result = fallback;
         RunOnUiThread([&] {
-            if (W* widget = qobject_cast<W*>(Find())) result = work(*widget);
+            if (W* widget = qobject_cast<W*>(Find()))
+                result = work(*widget);
         });
         return result;
     }
     template <class W, class F>
     void OnWidget(F work) const {
         RunOnUiThread([&] {
-            if (W* widget = qobject_cast<W*>(Find())) work(*widget);
+            if (W* widget = qobject_cast<W*>(Find()))
+                work(*widget);
         });
     }
 

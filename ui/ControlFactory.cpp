@@ -123,7 +123,8 @@ QWidget* MakeWidget(const ControlTemplate& control, QWidget* parent, BaseUnits u
         case ControlKind::kDateTimePicker: {
             auto* time = new QTimeEdit(parent);
             time->setDisplayFormat(QStringLiteral("h:mm:ss AP"));
-            if (Has(control, kRightAlign)) time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (Has(control, kRightAlign))
+                time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             return time;
         }
     }
@@ -140,18 +141,19 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* parent, BaseUnit
         rect.setHeight(widget->sizeHint().height());
     }
     widget->setGeometry(rect);
-    widget->setObjectName(control.id == kNoId ? QString() : QStringLiteral("id_%1").arg(control.id));
+    widget->setObjectName(control.id == kNoId ? QString()
+                                              : QStringLiteral("id_%1").arg(control.id));
     widget->setProperty("ui_id", control.id);
     const QString caption = StripMnemonic(ToQString(control.caption));
     widget->setAccessibleName(control.accessibleName.empty() ? caption
                                                              : ToQString(control.accessibleName));
     const bool tabStop = Has(control, kTabStop);
     widget->setFocusPolicy(tabStop ? Qt::StrongFocus
-                                   : (control.kind == ControlKind::kGroupBox ||
-                                      control.kind == ControlKind::kStatic ||
-                                      control.kind == ControlKind::kIcon)
-                                         ? Qt::NoFocus
-                                         : Qt::ClickFocus);
+                           : (control.kind == ControlKind::kGroupBox ||
+                              control.kind == ControlKind::kStatic ||
+                              control.kind == ControlKind::kIcon)
+                               ? Qt::NoFocus
+                               : Qt::ClickFocus);
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
     return widget;

@@ -23,13 +23,16 @@ Dialog::Dialog(int templateId, Dialog* parent)
 
 Dialog::~Dialog() {
     systemMenu_.reset();
-    if (window_ != nullptr) delete window_.data();
+    if (window_ != nullptr)
+        delete window_.data();
 }
 
 bool Dialog::Build() {
     CheckUiThread("Dialog::Build");
-    if (template_ == nullptr) return false;
-    if (window_ != nullptr) return true;
+    if (template_ == nullptr)
+        return false;
+    if (window_ != nullptr)
+        return true;
     QWidget* parentWindow = parent_ != nullptr ? parent_->Window() : nullptr;
     auto* window = new DialogWindow(*this, parentWindow);
     window_ = window;
@@ -39,8 +42,10 @@ bool Dialog::Build() {
     units_ = ComputeBaseUnits(font);
     window->setWindowTitle(ToQString(t.title));
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if ((t.styles & kSysMenu) != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if ((t.styles & kAppWindow) != 0) flags = (flags & ~Qt::Dialog) | Qt::Window;
+    if ((t.styles & kSysMenu) != 0)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if ((t.styles & kAppWindow) != 0)
+        flags = (flags & ~Qt::Dialog) | Qt::Window;
     window->setWindowFlags(flags);
     const QRect client = MapDialogRect(DialogRect{0, 0, t.cx, t.cy}, units_);
     window->setFixedSize(client.size());
@@ -52,8 +57,10 @@ bool Dialog::Build() {
     std::vector<QWidget*> frames;
     for (const ControlTemplate& control : t.controls) {
         QWidget* widget = CreateControl(control, window, units_, callbacks);
-        if (control.id != kNoId) controls_.emplace(control.id, widget);
-        if (control.kind == ControlKind::kGroupBox) frames.push_back(widget);
+        if (control.id != kNoId)
+            controls_.emplace(control.id, widget);
+        if (control.kind == ControlKind::kGroupBox)
+            frames.push_back(widget);
         widget->installEventFilter(window);
         if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
             combo->lineEdit()->installEventFilter(window);
@@ -61,9 +68,11 @@ bool Dialog::Build() {
         if (previous != nullptr && widget->focusPolicy() != Qt::NoFocus) {
             QWidget::setTabOrder(previous, widget);
         }
-        if (widget->focusPolicy() != Qt::NoFocus) previous = widget;
+        if (widget->focusPolicy() != Qt::NoFocus)
+            previous = widget;
     }
-    for (QWidget* frame : frames) frame->lower();
+    for (QWidget* frame : frames)
+        frame->lower();
 
     if ((t.styles & kSysMenu) != 0) {
         systemMenu_ = std::make_unique<Menu>(window, [this](unsigned id) { SendSysCommand(id); });
@@ -87,22 +96,27 @@ void Dialog::Initialise() {
 }
 
 bool Dialog::Create() {
-    if (!Build()) return false;
+    if (!Build())
+        return false;
     Initialise();
-    if (!ended_) window_->show();
+    if (!ended_)
+        window_->show();
     return true;
 }
 
 int Dialog::DoModal() {
-    if (!Build()) return -1;
+    if (!Build())
+        return -1;
     Initialise();
-    if (ended_) return result_;
+    if (ended_)
+        return result_;
     return RunModalDialog(*this);
 }
 
 int Dialog::ExecLoop() {
     CheckUiThread("Dialog::ExecLoop");
-    if (window_ == nullptr) return result_;
+    if (window_ == nullptr)
+        return result_;
     modalLoop_ = true;
     window_->exec();
     modalLoop_ = false;
@@ -113,8 +127,10 @@ void Dialog::EndDialog(int result) {
     RunOnUiThread([this, result] {
         ended_ = true;
         result_ = result;
-        for (auto& [id, timer] : timers_) timer->stop();
-        if (window_ != nullptr) window_->Finish(result);
+        for (auto& [id, timer] : timers_)
+            timer->stop();
+        if (window_ != nullptr)
+            window_->Finish(result);
     });
 }
 
@@ -126,11 +142,17 @@ bool Dialog::OnInitDialog() {
 
 void Dialog::DoDataExchange(DataExchange&) {}
 
-void Dialog::OnOK() { EndDialog(IDOK); }
+void Dialog::OnOK() {
+    EndDialog(IDOK);
+}
 
-void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
-Control Dialog::GetDlgItem(int id) { return Control(this, id); }
+Control Dialog::GetDlgItem(int id) {
+    return Control(this, id);
+}
 
 QWidget* Dialog::Window() const {
     CheckUiThread("Dialog::Window");
@@ -146,7 +168,8 @@ QWidget* Dialog::Widget(int id) const {
 unsigned Dialog::SetTimer(unsigned id, unsigned elapseMs) {
     unsigned result = 0;
     RunOnUiThread([&] {
-        if (window_ == nullptr || ended_) return;
+        if (window_ == nullptr || ended_)
+            return;
         QTimer*& timer = timers_[id];
         if (timer == nullptr) {
             timer = new QTimer(window_);
@@ -162,7 +185,8 @@ bool Dialog::KillTimer(unsigned id) {
     bool killed = false;
     RunOnUiThread([&] {
         auto found = timers_.find(id);
-        if (found == timers_.end() || !found->second->isActive()) return;
+        if (found == timers_.end() || !found->second->isActive())
+            return;
         found->second->stop();
         killed = true;
     });
@@ -195,38 +219,50 @@ void Dialog::PostMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
 
 void Dialog::UpdateWindow() {
     RunOnUiThread([this] {
-        if (window_ != nullptr) window_->repaint();
+        if (window_ != nullptr)
+            window_->repaint();
     });
 }
 
 void Dialog::SetIcon(const QIcon& icon, bool) {
     CheckUiThread("Dialog::SetIcon");
-    if (window_ != nullptr) window_->setWindowIcon(icon);
+    if (window_ != nullptr)
+        window_->setWindowIcon(icon);
 }
 
-Menu* Dialog::GetSystemMenu() { return systemMenu_.get(); }
+Menu* Dialog::GetSystemMenu() {
+    return systemMenu_.get();
+}
 
 void Dialog::ShowSystemMenu(const QPoint& globalPos) {
-    if (systemMenu_ != nullptr) systemMenu_->Popup(globalPos);
+    if (systemMenu_ != nullptr)
+        systemMenu_->Popup(globalPos);
 }
 
 bool Dialog::Dispatch(MessageKind kind, int id, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const MessageMap* map = GetMessageMap();
     const MessageEntry* entry = map != nullptr ? map->Find(kind, id) : nullptr;
-    if (entry == nullptr) return false;
+    if (entry == nullptr)
+        return false;
     const LRESULT value = entry->handler(*this, wParam, lParam);
-    if (result != nullptr) *result = value;
+    if (result != nullptr)
+        *result = value;
     return true;
 }
 
-void Dialog::SendCommand(int id) { HandleCommand(id); }
+void Dialog::SendCommand(int id) {
+    HandleCommand(id);
+}
 
 void Dialog::HandleCommand(int id) {
     CheckUiThread("Dialog::HandleCommand");
-    if (ended_) return;
-    if (Dispatch(MessageKind::kClicked, id, 0, 0, nullptr)) return;
+    if (ended_)
+        return;
+    if (Dispatch(MessageKind::kClicked, id, 0, 0, nullptr))
+        return;
     if (id == IDOK) {
-        if (QWidget* ok = Widget(IDOK); ok != nullptr && !ok->isEnabled()) return;
+        if (QWidget* ok = Widget(IDOK); ok != nullptr && !ok->isEnabled())
+            return;
         OnOK();
     } else if (id == IDCANCEL) {
         OnCancel();
@@ -236,16 +272,19 @@ void Dialog::HandleCommand(int id) {
 // Esc and the close request are the cancel command, unless the dialog's
 // Cancel button exists and is disabled: then they do nothing.
 void Dialog::HandleCancelRequest() {
-    if (QWidget* cancel = Widget(IDCANCEL); cancel != nullptr && !cancel->isEnabled()) return;
+    if (QWidget* cancel = Widget(IDCANCEL); cancel != nullptr && !cancel->isEnabled())
+        return;
     HandleCommand(IDCANCEL);
 }
 
 void Dialog::HandleSelChange(int id) {
-    if (!ended_) Dispatch(MessageKind::kSelChange, id, 0, 0, nullptr);
+    if (!ended_)
+        Dispatch(MessageKind::kSelChange, id, 0, 0, nullptr);
 }
 
 void Dialog::HandleTimer(unsigned id) {
-    if (!ended_) Dispatch(MessageKind::kTimer, 0, id, 0, nullptr);
+    if (!ended_)
+        Dispatch(MessageKind::kTimer, 0, id, 0, nullptr);
 }
 
 void Dialog::HandleRegistered(unsigned message, WPARAM wParam, LPARAM lParam) {
@@ -254,16 +293,19 @@ void Dialog::HandleRegistered(unsigned message, WPARAM wParam, LPARAM lParam) {
 
 void Dialog::SendSysCommand(unsigned id) {
     CheckUiThread("Dialog::SendSysCommand");
-    if (!Dispatch(MessageKind::kSysCommand, 0, id, 0, nullptr)) DefaultSysCommand(id);
+    if (!Dispatch(MessageKind::kSysCommand, 0, id, 0, nullptr))
+        DefaultSysCommand(id);
 }
 
 void Dialog::DefaultSysCommand(unsigned id) {
-    if ((id & 0xFFF0u) == SC_CLOSE) HandleCancelRequest();
+    if ((id & 0xFFF0u) == SC_CLOSE)
+        HandleCancelRequest();
 }
 
 void Dialog::NotifyEnterIdle() {
     CheckUiThread("Dialog::NotifyEnterIdle");
-    if (!ended_) Dispatch(MessageKind::kEnterIdle, 0, 0, 0, nullptr);
+    if (!ended_)
+        Dispatch(MessageKind::kEnterIdle, 0, 0, 0, nullptr);
 }
 
 }  // namespace ui

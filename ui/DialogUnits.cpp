@@ -10,8 +10,8 @@ namespace ui {
 
 BaseUnits ComputeBaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return BaseUnits{(letters / 26 + 1) / 2, metrics.height()};
 }
 
@@ -29,11 +29,10 @@ QRect MapDialogRect(const DialogRect& rect, BaseUnits units) {
 
 QFont TemplateFont(std::u16string_view family, int pointSize) {
     static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Shell Dlg"),
-                                   QStringList{QStringLiteral("DejaVu Sans"),
-                                               QStringLiteral("Liberation Sans"),
-                                               QStringLiteral("Noto Sans"),
-                                               QStringLiteral("Sans Serif")});
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Shell Dlg"),
+            QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                        QStringLiteral("Noto Sans"), QStringLiteral("Sans Serif")});
         return true;
     }();
     (void)substituted;

@@ -57,7 +57,8 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
-    if (!HandleKey(event)) QDialog::keyPressEvent(event);
+    if (!HandleKey(event))
+        QDialog::keyPressEvent(event);
 }
 
 bool DialogWindow::HandleKey(QKeyEvent* event) {
@@ -66,25 +67,28 @@ bool DialogWindow::HandleKey(QKeyEvent* event) {
         dialog_.ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
         return true;
     }
-    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return false;
+    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+        return false;
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: {
             // A focused push button takes Enter itself; elsewhere the default button does.
             if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-                if (button->isEnabled()) button->click();
+                if (button->isEnabled())
+                    button->click();
                 return true;
             }
             int defaultId = IDOK;
             for (QPushButton* button : findChildren<QPushButton*>()) {
-                if (button->isDefault()) defaultId = button->property("ui_id").toInt();
+                if (button->isDefault())
+                    defaultId = button->property("ui_id").toInt();
             }
             dialog_.HandleCommand(defaultId);
             return true;
         }
         case Qt::Key_Escape:
-            if (auto* combo = qobject_cast<QComboBox*>(focusWidget()); combo && combo->view() &&
-                                                                        combo->view()->isVisible()) {
+            if (auto* combo = qobject_cast<QComboBox*>(focusWidget());
+                combo && combo->view() && combo->view()->isVisible()) {
                 return false;  // closes the open list first
             }
             dialog_.HandleCancelRequest();

@@ -17,13 +17,15 @@ int ListView::InsertColumn(int column, std::u16string_view heading, Align align,
         view.setColumnCount(count + 1);
         view.setProperty("ui_columns", count + 1);
         QTreeWidgetItem* header = view.headerItem();
-        for (int i = count; i > at; --i) header->setText(i, header->text(i - 1));
+        for (int i = count; i > at; --i)
+            header->setText(i, header->text(i - 1));
         header->setText(at, text);
         const Qt::Alignment alignment = align == Align::kLeft    ? Qt::AlignLeft
                                         : align == Align::kRight ? Qt::AlignRight
                                                                  : Qt::AlignHCenter;
         header->setTextAlignment(at, alignment | Qt::AlignVCenter);
-        if (width >= 0) view.setColumnWidth(at, width);
+        if (width >= 0)
+            view.setColumnWidth(at, width);
         return at;
     });
 }
@@ -37,9 +39,8 @@ int ListView::GetColumnWidth(int column) const {
 }
 
 int ListView::GetColumnCount() const {
-    return OnWidget<QTreeWidget>(0, [](QTreeWidget& view) {
-        return view.property("ui_columns").toInt();
-    });
+    return OnWidget<QTreeWidget>(
+        0, [](QTreeWidget& view) { return view.property("ui_columns").toInt(); });
 }
 
 int ListView::GetItemCount() const {
@@ -67,7 +68,8 @@ std::u16string ListView::GetItemText(int index) const {
 void ListView::SetItemSelected(int index, bool selected) {
     OnWidget<QTreeWidget>([=](QTreeWidget& view) {
         QTreeWidgetItem* item = view.topLevelItem(index);
-        if (item == nullptr) return;
+        if (item == nullptr)
+            return;
         if (selected && view.selectionMode() == QAbstractItemView::SingleSelection) {
             view.clearSelection();
         }
@@ -85,8 +87,10 @@ bool ListView::IsItemSelected(int index) const {
 void ListView::EnsureVisible(int index, bool partialOk) {
     OnWidget<QTreeWidget>([=](QTreeWidget& view) {
         QTreeWidgetItem* item = view.topLevelItem(index);
-        if (item == nullptr) return;
-        if (partialOk && view.viewport()->rect().intersects(view.visualItemRect(item))) return;
+        if (item == nullptr)
+            return;
+        if (partialOk && view.viewport()->rect().intersects(view.visualItemRect(item)))
+            return;
         view.scrollToItem(item, QAbstractItemView::EnsureVisible);
     });
 }

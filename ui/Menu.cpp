@@ -20,7 +20,8 @@ void Menu::AppendItem(unsigned id, std::u16string_view text) {
     // The item text may carry a shortcut hint after a tab, as window menus do.
     const QStringList parts = ToQString(text).split(u'\t');
     QAction* action = menu_.addAction(parts.value(0));
-    if (parts.size() > 1) action->setShortcut(QKeySequence(parts.value(1)));
+    if (parts.size() > 1)
+        action->setShortcut(QKeySequence(parts.value(1)));
     action->setData(id);
     QObject::connect(action, &QAction::triggered, &menu_, [this, id] { onCommand_(id); });
 }

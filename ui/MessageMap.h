@@ -83,8 +83,9 @@ MessageEntry OnSysCommandMessage(void (T::*handler)(unsigned)) {
 
 template <class T>
 MessageEntry OnRegisteredMessage(const unsigned* message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
-    return {MessageKind::kRegistered, 0, message,
-            [handler](Dialog& d, WPARAM w, LPARAM l) { return (static_cast<T&>(d).*handler)(w, l); }};
+    return {MessageKind::kRegistered, 0, message, [handler](Dialog& d, WPARAM w, LPARAM l) {
+                return (static_cast<T&>(d).*handler)(w, l);
+            }};
 }
 
 }  // namespace ui

@@ -9,10 +9,12 @@ namespace ui {
 unsigned RegisterWindowMessage(std::u16string_view name) {
     static std::mutex mutex;
     static std::map<std::u16string, unsigned, std::less<>> messages;
-    if (name.empty()) return 0;
+    if (name.empty())
+        return 0;
     std::lock_guard lock(mutex);
     auto found = messages.find(name);
-    if (found != messages.end()) return found->second;
+    if (found != messages.end())
+        return found->second;
     const auto id = static_cast<unsigned>(0xC000 + messages.size());
     messages.emplace(std::u16string(name), id);
     return id;

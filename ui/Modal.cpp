@@ -64,13 +64,14 @@ struct EnterIdleScope::Connection {
 
 EnterIdleScope::EnterIdleScope(Dialog* owner) : connection_(new Connection) {
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    if (owner == nullptr || dispatcher == nullptr || owner->Window() == nullptr) return;
+    if (owner == nullptr || dispatcher == nullptr || owner->Window() == nullptr)
+        return;
     QPointer<QWidget> alive = owner->Window();
-    connection_->handle =
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, owner->Window(),
-                         [owner, alive] {
-                             if (alive) owner->NotifyEnterIdle();
-                         });
+    connection_->handle = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                                           owner->Window(), [owner, alive] {
+                                               if (alive)
+                                                   owner->NotifyEnterIdle();
+                                           });
 }
 
 EnterIdleScope::~EnterIdleScope() {
@@ -78,7 +79,9 @@ EnterIdleScope::~EnterIdleScope() {
     delete connection_;
 }
 
-void SetModalResponder(ModalResponder* responder) { g_responder = responder; }
+void SetModalResponder(ModalResponder* responder) {
+    g_responder = responder;
+}
 
 int ShowMessageBox(const MessageBoxRequest& request) {
     int answer = IDCANCEL;
@@ -86,7 +89,8 @@ int ShowMessageBox(const MessageBoxRequest& request) {
         if (ModalResponder* responder = g_responder.load()) {
             // A real box goes idle as soon as it shows; the responder's box does too.
             Dialog* owner = request.owner != nullptr ? request.owner : MainWindow();
-            if (owner != nullptr) owner->NotifyEnterIdle();
+            if (owner != nullptr)
+                owner->NotifyEnterIdle();
             answer = responder->AnswerMessageBox(request);
         } else {
             answer = RunRealMessageBox(request);
@@ -98,11 +102,14 @@ int ShowMessageBox(const MessageBoxRequest& request) {
 int RunModalDialog(Dialog& dialog) {
     CheckUiThread("RunModalDialog");
     Dialog* owner = dialog.Parent() != nullptr ? dialog.Parent() : MainWindow();
-    if (owner == &dialog) owner = nullptr;
+    if (owner == &dialog)
+        owner = nullptr;
     if (ModalResponder* responder = g_responder.load()) {
-        if (owner != nullptr) owner->NotifyEnterIdle();
+        if (owner != nullptr)
+            owner->NotifyEnterIdle();
         const int answer = responder->AnswerDialog(dialog);
-        if (!dialog.IsEnded()) dialog.EndDialog(answer);
+        if (!dialog.IsEnded())
+            dialog.EndDialog(answer);
         return dialog.Result();
     }
     EnterIdleScope idle(owner);

@@ -55,7 +55,8 @@ QIcon LoadIcon(int id) {
     {
         std::lock_guard lock(Resources().mutex);
         auto found = Resources().icons.find(id);
-        if (found == Resources().icons.end()) return QIcon();
+        if (found == Resources().icons.end())
+            return QIcon();
         make = found->second;
     }
     return make();

@@ -29,8 +29,8 @@ void RunOnUiThread(const std::function<void()>& work) {
         work();
         return;
     }
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [&work] { work(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&work] { work(); }, Qt::BlockingQueuedConnection);
 }
 
 void CheckUiThread(const char* what) {

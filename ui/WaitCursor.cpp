@@ -12,6 +12,8 @@ WaitCursor::WaitCursor() {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
-WaitCursor::~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+WaitCursor::~WaitCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}
 
 }  // namespace ui

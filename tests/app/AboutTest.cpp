@@ -13,7 +13,8 @@ TEST_F(AboutTest, WindowMenuItemOpensTheAboutBox) {
     Open();
     QStringList texts;
     responder.onDialog = [&](ui::Dialog& about) {
-        for (auto* label : about.Window()->findChildren<QLabel*>()) texts << label->text();
+        for (auto* label : about.Window()->findChildren<QLabel*>())
+            texts << label->text();
         about.SendCommand(ui::IDOK);
         return ui::IDCANCEL;
     };
@@ -31,7 +32,8 @@ TEST_F(AboutTest, WindowMenuItemOpensTheAboutBox) {
 TEST_F(AboutTest, NoOtherCommandOpensIt) {
     Open();
     dlg->SendSysCommand(ui::SC_CLOSE);
-    for (int id : {IDC_CONNECT, IDC_DISCONNECT, IDC_STARTSTOP}) dlg->SendCommand(id);
+    for (int id : {IDC_CONNECT, IDC_DISCONNECT, IDC_STARTSTOP})
+        dlg->SendCommand(id);
     QTest::keyClick(dlg->Window(), Qt::Key_F1);
     EXPECT_TRUE(responder.dialogTitles.empty());
 }

@@ -10,14 +10,15 @@
 namespace {
 
 // Controls neither routine touches: they keep whatever state they had.
-const int kUntouched[] = {ui::IDOK, IDC_STARTSTOP, IDC_PAUSECONTINUE, IDC_REPAIRDB, IDC_STATUS,
-                          IDC_ACTIVITYLOG};
+const int kUntouched[] = {ui::IDOK,     IDC_STARTSTOP, IDC_PAUSECONTINUE,
+                          IDC_REPAIRDB, IDC_STATUS,    IDC_ACTIVITYLOG};
 
 class EnabledStatesTest : public MainDialogFixture {
 protected:
     std::map<int, bool> UntouchedStates() {
         std::map<int, bool> states;
-        for (int id : kUntouched) states[id] = Enabled(id);
+        for (int id : kUntouched)
+            states[id] = Enabled(id);
         return states;
     }
 };
@@ -46,9 +47,9 @@ TEST_F(EnabledStatesTest, SetConnectedStateFollowsTheConnection) {
 TEST_F(EnabledStatesTest, EnableOperationControlsFromAWorkerSwitchesAllTwelveAndTheTimer) {
     Open();
     dlg->SetConnectedState(true);
-    const int operations[] = {IDC_SERVERS,  IDC_DATABASES, IDC_CONNECT, IDC_DISCONNECT,
-                              IDC_BACKUPFILE, IDC_BACKUP,  IDC_RESTORE, IDC_BROWSE,
-                              IDC_SECURITY, IDC_CHECKDB,   IDC_REINDEXDB, IDC_SCHEDULE};
+    const int operations[] = {IDC_SERVERS,    IDC_DATABASES, IDC_CONNECT,   IDC_DISCONNECT,
+                              IDC_BACKUPFILE, IDC_BACKUP,    IDC_RESTORE,   IDC_BROWSE,
+                              IDC_SECURITY,   IDC_CHECKDB,   IDC_REINDEXDB, IDC_SCHEDULE};
     const auto before = UntouchedStates();
     for (bool enable : {false, true}) {
         SCOPED_TRACE(enable);
@@ -59,7 +60,8 @@ TEST_F(EnabledStatesTest, EnableOperationControlsFromAWorkerSwitchesAllTwelveAnd
         });
         ASSERT_TRUE(WaitFor([&] { return done.load(); }));
         worker.join();
-        for (int id : operations) EXPECT_EQ(Enabled(id), enable) << id;
+        for (int id : operations)
+            EXPECT_EQ(Enabled(id), enable) << id;
         EXPECT_EQ(UntouchedStates(), before);
         EXPECT_EQ(dlg->TimerInterval(1).has_value(), enable);
     }

@@ -43,9 +43,9 @@ TEST_F(ExitTest, ConnectedAbortsBothRunsBeforeDisconnecting) {
     dlg->SendCommand(ui::IDOK);
     const Calls calls = log.Calls();
     ASSERT_GE(calls.size(), 4u);
-    EXPECT_EQ(Calls(calls.begin(), calls.begin() + 4),
-              (Calls{"backup.Abort", "restore.Abort", "server.ReleaseIdleFiles",
-                     "server.DisConnect"}));
+    EXPECT_EQ(
+        Calls(calls.begin(), calls.begin() + 4),
+        (Calls{"backup.Abort", "restore.Abort", "server.ReleaseIdleFiles", "server.DisConnect"}));
     EXPECT_EQ(g_bConnected, 0);
     EXPECT_TRUE(responder.boxes.empty());
     EXPECT_TRUE(dlg->IsEnded());
@@ -83,11 +83,13 @@ TEST_F(ExitTest, ConnectedToTheRealInstanceDisconnects) {
         std::thread([&started] {
             for (;;) {
                 std::int32_t status = 0;
-                if (g_pServer != nullptr) g_pServer->GetStatus(&status);
+                if (g_pServer != nullptr)
+                    g_pServer->GetStatus(&status);
                 started = true;
             }
         }).detach();
-        while (!started) std::this_thread::yield();
+        while (!started)
+            std::this_thread::yield();
         dialog.SendCommand(IDC_CONNECT);
         dialog.SendCommand(ui::IDOK);
         return ui::IDOK;

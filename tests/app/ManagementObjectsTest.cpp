@@ -24,7 +24,9 @@ const CreationCase kCases[] = {
     {"Restore", false, dmo::kClsidRestore, u"Restore: CoCreateInstance Failed", 3},
 };
 
-void PrintTo(const CreationCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CreationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CreationTest : public MainDialogFixture,
                      public ::testing::WithParamInterface<CreationCase> {};
@@ -76,7 +78,8 @@ TEST_P(CreationTest, HandlersWithoutTheirObjectsDoNothing) {
     }
     Open();
     responder.boxes.clear();
-    for (int id : {IDC_CONNECT, IDC_STARTSTOP}) dlg->SendCommand(id);
+    for (int id : {IDC_CONNECT, IDC_STARTSTOP})
+        dlg->SendCommand(id);
     dlg->SendSysCommand(IDM_ABOUTBOX);
     dlg->UpdateServiceStatus();
     g_bConnected = 1;

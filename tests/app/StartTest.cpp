@@ -15,8 +15,8 @@ TEST_F(StartTest, OpensDisconnectedShowingTheLocalInstanceRunning) {
     for (int id : {IDC_CONNECT, IDC_SERVERS, IDC_BACKUPFILE, ui::IDOK, IDC_STARTSTOP}) {
         EXPECT_TRUE(Enabled(id)) << id;
     }
-    for (int id : {IDC_DISCONNECT, IDC_DATABASES, IDC_BACKUP, IDC_RESTORE, IDC_BROWSE,
-                   IDC_SECURITY, IDC_CHECKDB, IDC_REINDEXDB, IDC_SCHEDULE}) {
+    for (int id : {IDC_DISCONNECT, IDC_DATABASES, IDC_BACKUP, IDC_RESTORE, IDC_BROWSE, IDC_SECURITY,
+                   IDC_CHECKDB, IDC_REINDEXDB, IDC_SCHEDULE}) {
         EXPECT_FALSE(Enabled(id)) << id;
     }
     EXPECT_FALSE(Visible(IDC_REPAIRDB));

@@ -25,6 +25,7 @@ struct Expected {
     bool enabled;
 };
 
+// clang-format off
 const Expected kControls[] = {
     {1, Kind::kDefault, "Exit", {360, 263, 50, 16}, true, true},
     {2, Kind::kButton, "Cancel", {7, 263, 50, 16}, false, false},
@@ -53,13 +54,16 @@ const Expected kControls[] = {
      "requires MSDE, or the full version of SQL Server 2000 or SQL Server 2005.",
      {258, 140, 145, 31}, true, true},
 };
+// clang-format on
 
 QWidget* FindByCaption(QWidget* window, const QString& caption) {
     for (auto* group : window->findChildren<QGroupBox*>()) {
-        if (group->title() == caption) return group;
+        if (group->title() == caption)
+            return group;
     }
     for (auto* label : window->findChildren<QLabel*>()) {
-        if (label->text() == caption) return label;
+        if (label->text() == caption)
+            return label;
     }
     return nullptr;
 }

@@ -16,10 +16,9 @@ TEST(GuidTest, ParsesAndWritesBackTheSameText) {
 }
 
 TEST(GuidTest, RefusesMalformedText) {
-    for (const char* text : {"", "10021F00-E260-11CF-AE68-00AA004A34D5",
-                             "{10021F00-E260-11CF-AE68-00AA004A34D}",
-                             "{10021F00xE260-11CF-AE68-00AA004A34D5}",
-                             "{10021G00-E260-11CF-AE68-00AA004A34D5}"}) {
+    for (const char* text :
+         {"", "10021F00-E260-11CF-AE68-00AA004A34D5", "{10021F00-E260-11CF-AE68-00AA004A34D}",
+          "{10021F00xE260-11CF-AE68-00AA004A34D5}", "{10021G00-E260-11CF-AE68-00AA004A34D5}"}) {
         EXPECT_THROW(dmo::Guid::Parse(text), std::invalid_argument) << text;
     }
 }

@@ -14,4 +14,6 @@ private:
 FakePlatform::FakePlatform(std::optional<std::u16string> computerName)
     : previous_(platform::Install(std::make_unique<FixedServices>(std::move(computerName)))) {}
 
-FakePlatform::~FakePlatform() { platform::Install(std::move(previous_)); }
+FakePlatform::~FakePlatform() {
+    platform::Install(std::move(previous_));
+}

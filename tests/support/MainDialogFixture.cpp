@@ -12,32 +12,41 @@ void MainDialogFixture::SetUp() {
 }
 
 void MainDialogFixture::TearDown() {
-    if (dlg != nullptr) dlg->EndDialog(ui::IDCANCEL);
+    if (dlg != nullptr)
+        dlg->EndDialog(ui::IDCANCEL);
     ui::SetMainWindow(nullptr);
     dlg.reset();
     // The program holds its objects until the process ends; a test lets them go.
-    for (dmo::IUnknown* object : std::initializer_list<dmo::IUnknown*>{
-             g_pApplication, g_pServer, g_pBackup, g_pRestore}) {
-        if (object != nullptr) object->Release();
+    for (dmo::IUnknown* object :
+         std::initializer_list<dmo::IUnknown*>{g_pApplication, g_pServer, g_pBackup, g_pRestore}) {
+        if (object != nullptr)
+            object->Release();
     }
     ResetGlobals();
     dmo::Registry::Instance().Clear();
 }
 
 CzolmgrDlg& MainDialogFixture::Open() {
-    if (useInstance) instance::RegisterClasses();
+    if (useInstance)
+        instance::RegisterClasses();
     dlg = std::make_unique<CzolmgrDlg>();
     ui::SetMainWindow(dlg.get());
     EXPECT_TRUE(dlg->Create());
     return *dlg;
 }
 
-QWidget* MainDialogFixture::Widget(int id) const { return dlg->Widget(id); }
+QWidget* MainDialogFixture::Widget(int id) const {
+    return dlg->Widget(id);
+}
 
 std::u16string MainDialogFixture::Text(int id) const {
     return dlg->GetDlgItem(id).GetWindowText();
 }
 
-bool MainDialogFixture::Enabled(int id) const { return dlg->GetDlgItem(id).IsWindowEnabled(); }
+bool MainDialogFixture::Enabled(int id) const {
+    return dlg->GetDlgItem(id).IsWindowEnabled();
+}
 
-bool MainDialogFixture::Visible(int id) const { return dlg->GetDlgItem(id).IsWindowVisible(); }
+bool MainDialogFixture::Visible(int id) const {
+    return dlg->GetDlgItem(id).IsWindowVisible();
+}

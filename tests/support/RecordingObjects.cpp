@@ -116,7 +116,8 @@ void RegisterRecordingObjects(CallLog& log, RecordingServer** server) {
     auto none = [](auto*) {};
     registry.Register(dmo::kClsidApplication, Make<RecordingApplication>(log, none));
     registry.Register(dmo::kClsidServer, Make<RecordingServer>(log, [server](RecordingServer* s) {
-                          if (server != nullptr) *server = s;
+                          if (server != nullptr)
+                              *server = s;
                       }));
     registry.Register(dmo::kClsidBackup, Make<RecordingBackup>(log, none));
     registry.Register(dmo::kClsidRestore, Make<RecordingRestore>(log, none));

@@ -3,9 +3,13 @@
 #include "ui/Dialog.h"
 #include "ui/Types.h"
 
-ScriptedResponder::ScriptedResponder() { ui::SetModalResponder(this); }
+ScriptedResponder::ScriptedResponder() {
+    ui::SetModalResponder(this);
+}
 
-ScriptedResponder::~ScriptedResponder() { ui::SetModalResponder(nullptr); }
+ScriptedResponder::~ScriptedResponder() {
+    ui::SetModalResponder(nullptr);
+}
 
 int ScriptedResponder::AnswerMessageBox(const ui::MessageBoxRequest& request) {
     boxes.push_back({request.caption, request.text, request.type});
@@ -24,6 +28,7 @@ int ScriptedResponder::AnswerDialog(ui::Dialog& dialog) {
 
 std::vector<std::u16string> ScriptedResponder::Texts() const {
     std::vector<std::u16string> texts;
-    for (const Box& box : boxes) texts.push_back(box.text);
+    for (const Box& box : boxes)
+        texts.push_back(box.text);
     return texts;
 }

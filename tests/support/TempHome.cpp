@@ -3,7 +3,8 @@
 #include <cstdlib>
 
 TempHome::TempHome() {
-    if (const char* old = std::getenv("ZOLMGR_HOME")) previous_ = old;
+    if (const char* old = std::getenv("ZOLMGR_HOME"))
+        previous_ = old;
     setenv("ZOLMGR_HOME", dir_.path().toLocal8Bit().constData(), 1);
 }
 
@@ -15,4 +16,6 @@ TempHome::~TempHome() {
     }
 }
 
-std::filesystem::path TempHome::Path() const { return dir_.path().toStdString(); }
+std::filesystem::path TempHome::Path() const {
+    return dir_.path().toStdString();
+}

@@ -21,9 +21,11 @@ protected:
 
 TEST_F(ControlsTest, SortedComboKeepsCaseInsensitiveOrder) {
     ui::ComboBox combo(&dialog, kComboId);
-    for (const char16_t* name : {u"zol", u"Beta", u"alpha", u"ZOL", u"beta"}) combo.AddString(name);
+    for (const char16_t* name : {u"zol", u"Beta", u"alpha", u"ZOL", u"beta"})
+        combo.AddString(name);
     std::vector<std::u16string> items;
-    for (int i = 0; i < combo.GetCount(); ++i) items.push_back(combo.GetLBText(i));
+    for (int i = 0; i < combo.GetCount(); ++i)
+        items.push_back(combo.GetLBText(i));
     // Equal names keep the order they came in.
     EXPECT_EQ(items, (std::vector<std::u16string>{u"alpha", u"Beta", u"beta", u"zol", u"ZOL"}));
     EXPECT_EQ(combo.GetCurSel(), -1);

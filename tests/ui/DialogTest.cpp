@@ -77,7 +77,8 @@ TEST(DialogTest, RegisteredMessagesAreStableAndPostedFromAnyThread) {
     TestDialog dialog;
     ASSERT_TRUE(dialog.Create());
     std::thread poster([&] {
-        for (int i = 0; i < 3; ++i) dialog.PostMessage(g_testMessage, 3, -i);
+        for (int i = 0; i < 3; ++i)
+            dialog.PostMessage(g_testMessage, 3, -i);
     });
     poster.join();
     dialog.PostMessage(first, 0, 0);  // not in the map: dropped

@@ -6,8 +6,8 @@ TEST(DialogUnitsTest, MulDivRoundsHalvesAwayFromZero) {
     struct Case {
         int a, b, c, expected;
     };
-    for (const Case& c : {Case{7, 6, 4, 11}, Case{5, 6, 4, 8}, Case{3, 13, 8, 5}, Case{-5, 6, 4, -8},
-                          Case{0, 13, 8, 0}, Case{417, 6, 4, 626}}) {
+    for (const Case& c : {Case{7, 6, 4, 11}, Case{5, 6, 4, 8}, Case{3, 13, 8, 5},
+                          Case{-5, 6, 4, -8}, Case{0, 13, 8, 0}, Case{417, 6, 4, 626}}) {
         EXPECT_EQ(ui::MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
     }
 }

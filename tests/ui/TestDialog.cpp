@@ -5,6 +5,7 @@
 
 const ui::DialogTemplate& TestDialogTemplate(bool cancelEnabled) {
     using namespace ui;
+    // clang-format off
     static const DialogTemplate withCancel{
         kTestDialogId + 1, u"Test", 200, 120, u"MS Shell Dlg", 8, kCaption | kSysMenu,
         {
@@ -17,6 +18,7 @@ const ui::DialogTemplate& TestDialogTemplate(bool cancelEnabled) {
             {kListId, ControlKind::kListView, u"", {10, 50, 180, 40},
              kTabStop | kNoColumnHeader | kSingleSel, true, true, u"Log"},
         }};
+    // clang-format on
     static const DialogTemplate withoutCancel = [] {
         DialogTemplate copy = withCancel;
         copy.id = kTestDialogId;

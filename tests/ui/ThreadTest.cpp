@@ -13,7 +13,9 @@
 
 namespace {
 std::atomic<int> g_violations{0};
-void CountViolation(const char*) { ++g_violations; }
+void CountViolation(const char*) {
+    ++g_violations;
+}
 }  // namespace
 
 TEST(ThreadTest, ControlCallsFromAWorkerAreCarriedOutOnTheUiThread) {
@@ -26,17 +28,20 @@ TEST(ThreadTest, ControlCallsFromAWorkerAreCarriedOutOnTheUiThread) {
 
     std::atomic<bool> done{false};
     std::thread worker([&] {
-        for (int i = 0; i < 200; ++i) list.InsertItem(list.GetItemCount(), u"worker");
+        for (int i = 0; i < 200; ++i)
+            list.InsertItem(list.GetItemCount(), u"worker");
         ui::Button(&dialog, kButtonId).EnableWindow(false);
         done = true;
     });
-    for (int i = 0; i < 200; ++i) list.InsertItem(list.GetItemCount(), u"ui");
+    for (int i = 0; i < 200; ++i)
+        list.InsertItem(list.GetItemCount(), u"ui");
     ASSERT_TRUE(WaitFor([&] { return done.load(); }));
     worker.join();
 
     EXPECT_EQ(list.GetItemCount(), 400);
     int fromWorker = 0;
-    for (int i = 0; i < 400; ++i) fromWorker += list.GetItemText(i) == u"worker";
+    for (int i = 0; i < 400; ++i)
+        fromWorker += list.GetItemText(i) == u"worker";
     EXPECT_EQ(fromWorker, 200);
     EXPECT_FALSE(dialog.Widget(kButtonId)->isEnabled());
     EXPECT_EQ(g_violations, 0);
