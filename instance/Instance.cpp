@@ -24,17 +24,23 @@ bool IsLocalAlias(std::u16string_view computer) {
            SameName(computer, LocalComputer());
 }
 
-// The sub-folder of `parent` whose unescaped name matches `name`, if any.
+// The sub-folder of `parent` named `name`: the exact spelling first, else one
+// that differs in letter case only (names compare case-insensitively).
 std::optional<std::filesystem::path> FindFolder(const std::filesystem::path& parent,
                                                 std::u16string_view name) {
     std::error_code ec;
+    const std::filesystem::path exact = parent / EscapeName(name);
+    if (std::filesystem::is_directory(exact, ec))
+        return exact;
+    std::optional<std::filesystem::path> found;
     for (std::filesystem::directory_iterator it(parent, ec), end; !ec && it != end;
          it.increment(ec)) {
-        if (it->is_directory(ec) && SameName(UnescapeName(it->path().filename().string()), name)) {
-            return it->path();
+        if (it->is_directory(ec) && SameName(UnescapeName(it->path().filename().string()), name) &&
+            (!found || it->path() < *found)) {
+            found = it->path();  // the same one every time
         }
     }
-    return std::nullopt;
+    return found;
 }
 
 }  // namespace

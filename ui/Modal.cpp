@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <atomic>
+#include <vector>
 
 #include "ui/App.h"
 #include "ui/Dialog.h"
@@ -15,6 +16,19 @@ namespace ui {
 namespace {
 
 std::atomic<ModalResponder*> g_responder{nullptr};
+// Owners of the modals a responder is answering, innermost last (UI thread only).
+std::vector<Dialog*> g_answering;
+
+// Tells the owner its modal went idle, then lets the responder answer.
+template <class Answer>
+int AnswerThroughResponder(Dialog* owner, Answer answer) {
+    g_answering.push_back(owner);
+    if (owner != nullptr)
+        owner->NotifyEnterIdle();
+    const int result = answer();
+    g_answering.pop_back();
+    return result;
+}
 
 int RunRealMessageBox(const MessageBoxRequest& request) {
     Dialog* owner = request.owner != nullptr ? request.owner : MainWindow();
@@ -83,15 +97,21 @@ void SetModalResponder(ModalResponder* responder) {
     g_responder = responder;
 }
 
+void RaiseModalIdle() {
+    CheckUiThread("RaiseModalIdle");
+    if (!g_answering.empty() && g_answering.back() != nullptr) {
+        g_answering.back()->NotifyEnterIdle();
+    }
+}
+
 int ShowMessageBox(const MessageBoxRequest& request) {
     int answer = IDCANCEL;
     RunOnUiThread([&] {
         if (ModalResponder* responder = g_responder.load()) {
             // A real box goes idle as soon as it shows; the responder's box does too.
             Dialog* owner = request.owner != nullptr ? request.owner : MainWindow();
-            if (owner != nullptr)
-                owner->NotifyEnterIdle();
-            answer = responder->AnswerMessageBox(request);
+            answer =
+                AnswerThroughResponder(owner, [&] { return responder->AnswerMessageBox(request); });
         } else {
             answer = RunRealMessageBox(request);
         }
@@ -105,9 +125,8 @@ int RunModalDialog(Dialog& dialog) {
     if (owner == &dialog)
         owner = nullptr;
     if (ModalResponder* responder = g_responder.load()) {
-        if (owner != nullptr)
-            owner->NotifyEnterIdle();
-        const int answer = responder->AnswerDialog(dialog);
+        const int answer =
+            AnswerThroughResponder(owner, [&] { return responder->AnswerDialog(dialog); });
         if (!dialog.IsEnded())
             dialog.EndDialog(answer);
         return dialog.Result();

@@ -31,6 +31,11 @@ public:
 // Null returns to real modals. The caller keeps the responder alive.
 void SetModalResponder(ModalResponder* responder);
 
+// For a responder: the modal it is answering goes idle once more (as a real
+// one does after every burst of input), so its owner gets the enter-idle
+// notification again. Nothing happens outside a responder's answer.
+void RaiseModalIdle();
+
 int ShowMessageBox(const MessageBoxRequest& request);
 // Runs a built and initialised dialog modally; returns the code it ended with.
 int RunModalDialog(Dialog& dialog);

@@ -3,10 +3,12 @@
 #include "app/Globals.h"
 #include "dmo/Registry.h"
 #include "instance/Registration.h"
+#include "tests/support/RecordingObjects.h"
 #include "ui/App.h"
 #include "ui/Control.h"
 
 void MainDialogFixture::SetUp() {
+    RecordingApplication::names.reset();
     ResetGlobals();
     dmo::Registry::Instance().Clear();
 }

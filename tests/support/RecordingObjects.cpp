@@ -2,6 +2,7 @@
 
 #include "dmo/ClassIds.h"
 #include "dmo/Registry.h"
+#include "instance/NameList.h"
 #include "platform/Utf.h"
 
 void CallLog::Add(std::string call) {
@@ -57,7 +58,7 @@ dmo::HRESULT RecordingServer::GetStatus(std::int32_t* value) {
 dmo::HRESULT RecordingServer::Start(bool connect, const char16_t* server, const char16_t*,
                                     const char16_t*) {
     log_.Add(std::string("server.Start ") + (connect ? "1 " : "0 ") + Text(server));
-    return dmo::S_OK;
+    return startResult;
 }
 dmo::HRESULT RecordingServer::Shutdown(bool) {
     log_.Add("server.Shutdown");
@@ -94,7 +95,7 @@ dmo::HRESULT RecordingRestore::Abort() {
 
 dmo::HRESULT RecordingApplication::ListAvailableSQLServers(dmo::INameList** list) {
     log_.Add("application.ListAvailableSQLServers");
-    *list = nullptr;
+    *list = names ? new instance::NameList(*names) : nullptr;
     return dmo::S_OK;
 }
 

@@ -3,6 +3,7 @@
 // every request in one shared log, for tests of what the program asks and in
 // which order. Results can be set per request.
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ public:
     std::int32_t status = dmo::kStatusRunning;
     dmo::HRESULT connectResult = dmo::S_OK;
     dmo::HRESULT disconnectResult = dmo::S_OK;
+    dmo::HRESULT startResult = dmo::S_OK;
 
 private:
     CallLog& log_;
@@ -71,6 +73,9 @@ class RecordingApplication final : public dmo::Object<dmo::IApplication> {
 public:
     explicit RecordingApplication(CallLog& log) : log_(log) {}
     dmo::HRESULT ListAvailableSQLServers(dmo::INameList** list) override;
+
+    // The names the network list holds; nothing: no list comes back.
+    static inline std::optional<std::vector<std::u16string>> names;
 
 private:
     CallLog& log_;
