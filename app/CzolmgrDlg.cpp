@@ -56,7 +56,7 @@ const ui::MessageMap* CzolmgrDlg::GetMessageMap() const {
         ui::OnClicked(IDC_REPAIRDB, &CzolmgrDlg::OnRepairDB),
         ui::OnClicked(IDC_REINDEXDB, &CzolmgrDlg::OnReindexDB),
         ui::OnClicked(IDC_SCHEDULE, &CzolmgrDlg::OnSchedule),
-        // OnUpdateText joins with the activity log.
+        ui::OnRegisteredMessage(&g_uUpdateTextMsg, &CzolmgrDlg::OnUpdateText),
         ui::OnClicked(IDC_STARTSTOP, &CzolmgrDlg::OnStartStop),
         ui::OnClicked(IDC_PAUSECONTINUE, &CzolmgrDlg::OnPauseContinue),
     };

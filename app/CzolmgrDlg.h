@@ -42,6 +42,14 @@ public:
     void OnRepairDB();
     void OnReindexDB();
     void OnSchedule();
+    ui::LRESULT OnUpdateText(ui::WPARAM wParam, ui::LPARAM lParam);
+
+    // The long operations, each on a worker thread of its own.
+    void BackupDatabase();
+    void RestoreDatabase();
+    void CheckDatabase();
+    void RepairDatabase();
+    void ReindexDatabase();
 
 protected:
     bool OnInitDialog() override;
@@ -72,6 +80,9 @@ protected:
 
 private:
     void SetUpActivityLog();
+    // Disables the operation controls (so a second click cannot start a
+    // second operation) and starts `work` on a detached worker thread.
+    void StartWorker(void (CzolmgrDlg::*work)());
     // Takes the chosen server name into g_szServerName: the edit field for the
     // first entry or none, the entry's text otherwise. A name that does not fit
     // is refused with a message and the previous name stays.

@@ -10,6 +10,7 @@ platform::FixedText<100> g_szLogin;
 platform::FixedText<100> g_szPassword;
 platform::FixedText<100> g_szDatabaseName;
 platform::FixedText<260> g_szBackupFile;
+platform::FixedText<260> g_szBackupFolder;
 
 int g_bConnected = 0;
 
@@ -28,6 +29,7 @@ void ResetGlobals() {
     g_szPassword.Clear();
     g_szDatabaseName.Clear();
     g_szBackupFile.Clear();
+    g_szBackupFolder.Clear();
     g_bConnected = 0;
     g_uUpdateTextMsg = 0;
     g_nStatusTimer = 0;

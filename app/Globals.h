@@ -21,6 +21,8 @@ extern platform::FixedText<100> g_szLogin;
 extern platform::FixedText<100> g_szPassword;
 extern platform::FixedText<100> g_szDatabaseName;
 extern platform::FixedText<260> g_szBackupFile;
+// The folder of the last database selection's backup path.
+extern platform::FixedText<260> g_szBackupFolder;
 
 // 1 while connected.
 extern int g_bConnected;

@@ -19,6 +19,9 @@ public:
         return (request.type & ui::MB_BUTTONMASK) == ui::MB_YESNO ? ui::IDYES : ui::IDOK;
     }
     int AnswerDialog(ui::Dialog&) override { return ui::IDCANCEL; }
+    std::optional<std::u16string> AnswerOpenFile(const ui::OpenFileRequest&) override {
+        return std::nullopt;
+    }
 };
 
 }  // namespace

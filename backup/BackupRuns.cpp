@@ -1,6 +1,22 @@
+#include "app/ActivityLog.h"
 #include "app/CzolmgrDlg.h"
+#include "ui/WaitCursor.h"
 
-// The backup and restore runs start their worker threads from here once they exist.
-void CzolmgrDlg::OnBackup() {}
+void CzolmgrDlg::OnBackup() {
+    ui::ShowWaitCursorUntilMouseMoves();
+    StartWorker(&CzolmgrDlg::BackupDatabase);
+}
 
-void CzolmgrDlg::OnRestore() {}
+void CzolmgrDlg::OnRestore() { StartWorker(&CzolmgrDlg::RestoreDatabase); }
+
+void CzolmgrDlg::BackupDatabase() {
+    EnableOperationControls(false);
+    AppendLogLine(u"Backup is not available in this version.");
+    EnableOperationControls(true);
+}
+
+void CzolmgrDlg::RestoreDatabase() {
+    EnableOperationControls(false);
+    AppendLogLine(u"Restore is not available in this version.");
+    EnableOperationControls(true);
+}

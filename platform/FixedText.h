@@ -43,6 +43,19 @@ public:
         return count == source.size();
     }
 
+    // Adds text after what is there, up to `limit` characters in all (never
+    // more than N - 1). Returns false when the source was cut.
+    bool Append(std::u16string_view source, std::size_t limit = N - 1) {
+        const std::size_t length = Length();
+        const std::size_t end = std::min(source.find(u'\0'), source.size());
+        source = source.substr(0, end);
+        const std::size_t room = std::min(limit, N - 1) > length ? std::min(limit, N - 1) - length : 0;
+        const std::size_t count = std::min(source.size(), room);
+        std::copy_n(source.begin(), count, text_.begin() + static_cast<std::ptrdiff_t>(length));
+        text_[length + count] = u'\0';
+        return count == source.size();
+    }
+
     void Clear() { text_[0] = u'\0'; }
 
 private:

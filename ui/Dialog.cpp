@@ -209,11 +209,15 @@ int Dialog::MessageBox(std::u16string_view text, std::u16string_view caption, un
         MessageBoxRequest{this, std::u16string(caption), std::u16string(text), type});
 }
 
-void Dialog::PostMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
-    // Posting is safe from any thread; a window that is gone drops the event.
+void Dialog::PostMessage(unsigned message, WPARAM wParam, LPARAM lParam, ReleaseParam release) {
+    // Posting is safe from any thread. Without a window the message is dropped
+    // (and its storage freed with it).
+    auto* event = new MessageEvent(message, wParam, lParam, release);
     QPointer<DialogWindow> window = window_;
     if (window != nullptr) {
-        QCoreApplication::postEvent(window.data(), new MessageEvent(message, wParam, lParam));
+        QCoreApplication::postEvent(window.data(), event);
+    } else {
+        delete event;
     }
 }
 

@@ -18,6 +18,7 @@
 #include "ui/DialogTemplate.h"
 #include "ui/DialogUnits.h"
 #include "ui/MessageMap.h"
+#include "ui/Messages.h"
 #include "ui/Types.h"
 
 class QWidget;
@@ -55,7 +56,9 @@ public:
 
     // A message box owned by this dialog (caption as given, no icon unless asked).
     int MessageBox(std::u16string_view text, std::u16string_view caption, unsigned type = MB_OK);
-    void PostMessage(unsigned message, WPARAM wParam, LPARAM lParam);
+    // `release` (if given) frees what lParam points to once the message is done with.
+    void PostMessage(unsigned message, WPARAM wParam, LPARAM lParam,
+                     ReleaseParam release = nullptr);
     // Repaints the dialog at once.
     void UpdateWindow();
 

@@ -20,8 +20,12 @@ unsigned RegisterWindowMessage(std::u16string_view name) {
     return id;
 }
 
-MessageEvent::MessageEvent(unsigned messageId, WPARAM w, LPARAM l)
-    : QEvent(EventType()), message(messageId), wParam(w), lParam(l) {}
+MessageEvent::MessageEvent(unsigned messageId, WPARAM w, LPARAM l, ReleaseParam release)
+    : QEvent(EventType()), message(messageId), wParam(w), lParam(l), release_(release) {}
+
+MessageEvent::~MessageEvent() {
+    if (release_ != nullptr) release_(lParam);
+}
 
 QEvent::Type MessageEvent::EventType() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());

@@ -1,11 +1,14 @@
 #include "ui/Modal.h"
 
 #include <QAbstractEventDispatcher>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <atomic>
 #include <vector>
 
+#include "platform/WindowsPath.h"
 #include "ui/App.h"
 #include "ui/Dialog.h"
 #include "ui/Text.h"
@@ -21,11 +24,11 @@ std::vector<Dialog*> g_answering;
 
 // Tells the owner its modal went idle, then lets the responder answer.
 template <class Answer>
-int AnswerThroughResponder(Dialog* owner, Answer answer) {
+auto AnswerThroughResponder(Dialog* owner, Answer answer) -> decltype(answer()) {
     g_answering.push_back(owner);
     if (owner != nullptr)
         owner->NotifyEnterIdle();
-    const int result = answer();
+    auto result = answer();
     g_answering.pop_back();
     return result;
 }
@@ -68,6 +71,39 @@ int RunRealMessageBox(const MessageBoxRequest& request) {
         default:
             return (request.type & MB_BUTTONMASK) == MB_OK ? IDOK : IDCANCEL;
     }
+}
+
+// The original filter notation to Qt's: "Text|pattern|...||" becomes
+// "Text (pattern)" entries; blanks around a pattern mean nothing.
+QStringList QtFilters(const QString& filter) {
+    QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) break;
+        const QString patterns = parts[i + 1].simplified().replace(u';', u' ');
+        filters << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns);
+    }
+    return filters;
+}
+
+std::optional<std::u16string> RunRealOpenFileDialog(const OpenFileRequest& request) {
+    Dialog* owner = request.owner != nullptr ? request.owner : MainWindow();
+    QFileDialog dialog(owner != nullptr ? owner->Window() : nullptr, ToQString(request.title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(QtFilters(ToQString(request.filter)));
+    if (auto local = platform::ToLocalPath(request.initialFile)) {
+        const QFileInfo initial(QString::fromStdString(std::filesystem::absolute(*local).string()));
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    }
+    EnterIdleScope idle(owner);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return platform::ToWindowsPath(dialog.selectedFiles().front().toStdString());
 }
 
 }  // namespace
@@ -117,6 +153,20 @@ int ShowMessageBox(const MessageBoxRequest& request) {
         }
     });
     return answer;
+}
+
+std::optional<std::u16string> ShowOpenFileDialog(const OpenFileRequest& request) {
+    std::optional<std::u16string> chosen;
+    RunOnUiThread([&] {
+        if (ModalResponder* responder = g_responder.load()) {
+            Dialog* owner = request.owner != nullptr ? request.owner : MainWindow();
+            chosen =
+                AnswerThroughResponder(owner, [&] { return responder->AnswerOpenFile(request); });
+        } else {
+            chosen = RunRealOpenFileDialog(request);
+        }
+    });
+    return chosen;
 }
 
 int RunModalDialog(Dialog& dialog) {

@@ -5,6 +5,7 @@
 // test ever blocks on a real modal.
 // Thread contract: ShowMessageBox from any thread (it is carried out on the UI
 // thread); the rest on the UI thread. The responder is called on the UI thread.
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -18,6 +19,16 @@ struct MessageBoxRequest {
     unsigned type = 0;  // MB_ button set | MB_ icon
 };
 
+// An open-file dialog. Paths are Windows paths; the filter is in the original
+// notation: display text and pattern separated by "|", the list ended by "||".
+struct OpenFileRequest {
+    Dialog* owner = nullptr;
+    std::u16string title;
+    std::u16string filter;
+    std::u16string initialFile;
+    bool fileMustExist = false;
+};
+
 class ModalResponder {
 public:
     virtual ~ModalResponder() = default;
@@ -26,6 +37,8 @@ public:
     // The dialog is built and initialised; the responder may work its controls.
     // Its answer is the dialog's result unless the dialog ended itself.
     virtual int AnswerDialog(Dialog& dialog) = 0;
+    // The chosen file's full Windows path; nothing for Cancel.
+    virtual std::optional<std::u16string> AnswerOpenFile(const OpenFileRequest& request) = 0;
 };
 
 // Null returns to real modals. The caller keeps the responder alive.
@@ -37,6 +50,7 @@ void SetModalResponder(ModalResponder* responder);
 void RaiseModalIdle();
 
 int ShowMessageBox(const MessageBoxRequest& request);
+std::optional<std::u16string> ShowOpenFileDialog(const OpenFileRequest& request);
 // Runs a built and initialised dialog modally; returns the code it ended with.
 int RunModalDialog(Dialog& dialog);
 

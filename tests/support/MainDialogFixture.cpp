@@ -8,6 +8,9 @@
 #include "ui/Control.h"
 
 void MainDialogFixture::SetUp() {
+    // The settings file lives in the current directory: keep it in the data home.
+    savedDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(home.Path());
     RecordingApplication::names.reset();
     ResetGlobals();
     dmo::Registry::Instance().Clear();
@@ -26,6 +29,7 @@ void MainDialogFixture::TearDown() {
     }
     ResetGlobals();
     dmo::Registry::Instance().Clear();
+    std::filesystem::current_path(savedDirectory);
 }
 
 CzolmgrDlg& MainDialogFixture::Open() {

@@ -29,4 +29,5 @@ protected:
     ScriptedResponder responder;
     std::unique_ptr<CzolmgrDlg> dlg;
     bool useInstance = true;
+    std::filesystem::path savedDirectory;
 };

@@ -32,3 +32,8 @@ std::vector<std::u16string> ScriptedResponder::Texts() const {
         texts.push_back(box.text);
     return texts;
 }
+
+std::optional<std::u16string> ScriptedResponder::AnswerOpenFile(const ui::OpenFileRequest& request) {
+    openFiles.push_back(request);
+    return onOpenFile ? onOpenFile(request) : std::nullopt;
+}

@@ -20,14 +20,18 @@ public:
 
     int AnswerMessageBox(const ui::MessageBoxRequest& request) override;
     int AnswerDialog(ui::Dialog& dialog) override;
+    std::optional<std::u16string> AnswerOpenFile(const ui::OpenFileRequest& request) override;
 
     // Answers for the next boxes, in order; afterwards OK (Yes for Yes/No).
     std::deque<int> answers;
     // Works a dialog and answers it; without one, dialogs are cancelled.
     std::function<int(ui::Dialog&)> onDialog;
+    // Chooses a file in an open-file dialog; without one, the dialog is cancelled.
+    std::function<std::optional<std::u16string>(const ui::OpenFileRequest&)> onOpenFile;
 
     std::vector<Box> boxes;
     std::vector<std::u16string> dialogTitles;
+    std::vector<ui::OpenFileRequest> openFiles;
 
     std::vector<std::u16string> Texts() const;
 };
