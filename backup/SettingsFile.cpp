@@ -9,11 +9,17 @@ constexpr std::size_t kReadLimit = 1000;
 }
 
 std::optional<std::u16string> ReadBackupFolder() {
+    // A folder or device of that name is no settings file.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(kSettingsFileName, ec))
+        return std::nullopt;
     std::ifstream file(kSettingsFileName, std::ios::binary);
-    if (!file) return std::nullopt;
+    if (!file)
+        return std::nullopt;
     char bytes[kReadLimit];
     file.read(bytes, sizeof bytes);
-    if (file.bad()) return std::nullopt;
+    if (file.bad())
+        return std::nullopt;
     const auto count = static_cast<std::size_t>(file.gcount());
     std::u16string folder;
     for (std::size_t i = 0; i + 1 < count; i += 2) {
@@ -40,6 +46,7 @@ bool WriteBackupFolder(std::u16string_view folder) {
     }
     std::error_code ec;
     std::filesystem::rename(building, kSettingsFileName, ec);
-    if (ec) std::remove(building.c_str());
+    if (ec)
+        std::remove(building.c_str());
     return !ec;
 }
