@@ -25,7 +25,9 @@ bool IsTextCode(ui::WPARAM code) {
            code == kRestoreComplete;
 }
 
-void ReleaseText(ui::LPARAM lParam) { delete[] reinterpret_cast<char16_t*>(lParam); }
+void ReleaseText(ui::LPARAM lParam) {
+    delete[] reinterpret_cast<char16_t*>(lParam);
+}
 
 }  // namespace
 
@@ -39,11 +41,13 @@ void AppendLogLine(const char16_t* pszLine) {
 }
 
 ui::LRESULT CzolmgrDlg::OnUpdateText(ui::WPARAM wParam, ui::LPARAM lParam) {
-    if (wParam >= std::size(kPrefixes)) return 1;
+    if (wParam >= std::size(kPrefixes))
+        return 1;
     g_szLogLine.Assign(kPrefixes[wParam], kLogLineLimit);
     if (IsTextCode(wParam)) {
         const auto* text = reinterpret_cast<const char16_t*>(lParam);
-        if (text != nullptr) g_szLogLine.Append(text, kLogLineLimit);
+        if (text != nullptr)
+            g_szLogLine.Append(text, kLogLineLimit);
     } else {
         // "%ld" of a signed 32-bit value, without an allocation.
         char digits[16];
@@ -51,7 +55,8 @@ ui::LRESULT CzolmgrDlg::OnUpdateText(ui::WPARAM wParam, ui::LPARAM lParam) {
             std::to_chars(digits, digits + sizeof digits, static_cast<std::int32_t>(lParam)).ptr;
         char16_t wide[16];
         std::size_t length = 0;
-        for (const char* c = digits; c != end; ++c) wide[length++] = static_cast<char16_t>(*c);
+        for (const char* c = digits; c != end; ++c)
+            wide[length++] = static_cast<char16_t>(*c);
         g_szLogLine.Append(std::u16string_view(wide, length), kLogLineLimit);
     }
     AppendLogLine(g_szLogLine.c_str());
@@ -61,8 +66,10 @@ ui::LRESULT CzolmgrDlg::OnUpdateText(ui::WPARAM wParam, ui::LPARAM lParam) {
 }
 
 void PostUpdateText(UpdateTextCode code, std::u16string_view text) {
+    ui::UiCall call;  // the main window stays while this is held
     ui::Dialog* main = ui::MainWindow();
-    if (main == nullptr) return;
+    if (main == nullptr)
+        return;
     auto* copy = new char16_t[text.size() + 1];
     std::copy(text.begin(), text.end(), copy);
     copy[text.size()] = u'\0';
@@ -70,6 +77,7 @@ void PostUpdateText(UpdateTextCode code, std::u16string_view text) {
 }
 
 void PostUpdatePercent(UpdateTextCode code, int percent) {
+    ui::UiCall call;
     if (ui::Dialog* main = ui::MainWindow()) {
         main->PostMessage(g_uUpdateTextMsg, code, percent);
     }

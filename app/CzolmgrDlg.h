@@ -83,6 +83,7 @@ private:
     // Disables the operation controls (so a second click cannot start a
     // second operation) and starts `work` on a detached worker thread.
     void StartWorker(void (CzolmgrDlg::*work)());
+    void SwitchOperationControls(bool enable);
     // Takes the chosen server name into g_szServerName: the edit field for the
     // first entry or none, the entry's text otherwise. A name that does not fit
     // is refused with a message and the previous name stays.

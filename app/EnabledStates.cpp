@@ -2,6 +2,7 @@
 #include "app/Globals.h"
 #include "app/StatusTimer.h"
 #include "res/resource.h"
+#include "ui/UiThread.h"
 
 void CzolmgrDlg::SetConnectedState(bool connected) {
     m_btnConnect.EnableWindow(!connected);
@@ -18,9 +19,14 @@ void CzolmgrDlg::SetConnectedState(bool connected) {
     UpdateServiceStatus();
 }
 
-// Called by the worker threads at the start and end of each long operation;
-// every call below is carried out on the UI thread.
+// Called by the worker threads at the start and end of each long operation.
+// The whole change is carried out at once on the UI thread, so no click is
+// handled between its steps.
 void CzolmgrDlg::EnableOperationControls(bool enable) {
+    ui::RunOnUiThread([this, enable] { SwitchOperationControls(enable); });
+}
+
+void CzolmgrDlg::SwitchOperationControls(bool enable) {
     if (enable) {
         g_nStatusTimer = SetTimer(kStatusTimerId, kStatusTimerPeriodMs);
     } else {

@@ -52,7 +52,8 @@ const std::vector<SampleDatabase>& SampleDatabases() {
 
 bool BuildSampleDatabase(const SampleDatabase& database, const std::filesystem::path& file,
                          std::string* error) {
-    std::filesystem::remove(file);
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
     Connection connection;
     if (!connection.Open(file, true) || !connection.Exec("BEGIN") ||
         !connection.Exec(database.schema) || !connection.Exec("COMMIT")) {

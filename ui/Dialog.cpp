@@ -212,6 +212,7 @@ int Dialog::MessageBox(std::u16string_view text, std::u16string_view caption, un
 void Dialog::PostMessage(unsigned message, WPARAM wParam, LPARAM lParam, ReleaseParam release) {
     // Posting is safe from any thread. Without a window the message is dropped
     // (and its storage freed with it).
+    UiCall call;
     auto* event = new MessageEvent(message, wParam, lParam, release);
     QPointer<DialogWindow> window = window_;
     if (window != nullptr) {
@@ -284,6 +285,11 @@ void Dialog::HandleCancelRequest() {
 void Dialog::HandleSelChange(int id) {
     if (!ended_)
         Dispatch(MessageKind::kSelChange, id, 0, 0, nullptr);
+}
+
+void Dialog::SendTimer(unsigned id) {
+    CheckUiThread("Dialog::SendTimer");
+    HandleTimer(id);
 }
 
 void Dialog::HandleTimer(unsigned id) {

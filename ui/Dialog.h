@@ -67,6 +67,8 @@ public:
     Menu* GetSystemMenu();
     void SendCommand(int id);
     void SendSysCommand(unsigned id);
+    // Acts as a tick of the timer with this identifier.
+    void SendTimer(unsigned id);
     void NotifyEnterIdle();
     QWidget* Window() const;
     QWidget* Widget(int id) const;

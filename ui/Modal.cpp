@@ -79,7 +79,8 @@ QStringList QtFilters(const QString& filter) {
     QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) break;
+        if (parts[i].isEmpty())
+            break;
         const QString patterns = parts[i + 1].simplified().replace(u';', u' ');
         filters << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns);
     }
@@ -129,8 +130,8 @@ EnterIdleScope::~EnterIdleScope() {
     delete connection_;
 }
 
-void SetModalResponder(ModalResponder* responder) {
-    g_responder = responder;
+ModalResponder* SetModalResponder(ModalResponder* responder) {
+    return g_responder.exchange(responder);
 }
 
 void RaiseModalIdle() {

@@ -42,7 +42,8 @@ public:
 };
 
 // Null returns to real modals. The caller keeps the responder alive.
-void SetModalResponder(ModalResponder* responder);
+// Returns the responder that was installed before.
+ModalResponder* SetModalResponder(ModalResponder* responder);
 
 // For a responder: the modal it is answering goes idle once more (as a real
 // one does after every burst of input), so its owner gets the enter-idle

@@ -1,11 +1,14 @@
 #include "ui/UiThread.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMetaObject>
 #include <QThread>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <thread>
 
 namespace ui {
 namespace {
@@ -16,6 +19,14 @@ void AbortOnViolation(const char* what) {
 }
 
 std::atomic<ThreadViolationHandler> g_violationHandler{&AbortOnViolation};
+std::atomic<bool> g_finished{false};
+std::atomic<int> g_inFlight{0};
+
+[[noreturn]] void BlockForGood() {
+    std::promise<void> never;
+    never.get_future().wait();
+    std::abort();
+}
 
 }  // namespace
 
@@ -24,13 +35,39 @@ bool IsUiThread() {
     return app == nullptr || QThread::currentThread() == app->thread();
 }
 
+UiCall::UiCall() {
+    if (IsUiThread())
+        return;
+    ++g_inFlight;
+    if (g_finished) {
+        --g_inFlight;
+        BlockForGood();
+    }
+    counted_ = true;
+}
+
+UiCall::~UiCall() {
+    if (counted_)
+        --g_inFlight;
+}
+
 void RunOnUiThread(const std::function<void()>& work) {
     if (IsUiThread()) {
         work();
         return;
     }
+    UiCall call;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [&work] { work(); }, Qt::BlockingQueuedConnection);
+}
+
+void FinishUi() {
+    CheckUiThread("FinishUi");
+    g_finished = true;
+    while (g_inFlight > 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        std::this_thread::yield();
+    }
 }
 
 void CheckUiThread(const char* what) {

@@ -13,6 +13,28 @@ bool IsUiThread();
 // the caller (nothing in the program waits for a worker).
 void RunOnUiThread(const std::function<void()>& work);
 
+// Ends the UI's service to other threads, once the main dialog has ended and
+// before it is destroyed: calls already on their way are carried out (the
+// caller handles events meanwhile); from then on a call from another thread
+// never returns, as the process is about to end. Neither running the work on
+// the caller's thread nor answering with an empty value would be right.
+// UI thread only.
+void FinishUi();
+
+// Held by code that reaches the UI from another thread without running work
+// there (posting a message): blocks for good once the UI has finished, and
+// keeps FinishUi waiting while it is held.
+class UiCall final {
+public:
+    UiCall();
+    ~UiCall();
+    UiCall(const UiCall&) = delete;
+    UiCall& operator=(const UiCall&) = delete;
+
+private:
+    bool counted_ = false;
+};
+
 // Called by everything that touches a widget. A call off the UI thread is a
 // fault: the handler reports it (by default the process stops with a message).
 void CheckUiThread(const char* what);

@@ -15,6 +15,12 @@ const int kUntouched[] = {ui::IDOK,     IDC_STARTSTOP, IDC_PAUSECONTINUE,
 
 class EnabledStatesTest : public MainDialogFixture {
 protected:
+    // Gives the untouched controls a mix of states, so that a routine that
+    // wrongly enables or wrongly disables one of them shows.
+    void MixUntouchedStates(std::initializer_list<int> ids) {
+        for (int id : ids)
+            dlg->GetDlgItem(id).EnableWindow(false);
+    }
     std::map<int, bool> UntouchedStates() {
         std::map<int, bool> states;
         for (int id : kUntouched)
@@ -27,6 +33,8 @@ protected:
 
 TEST_F(EnabledStatesTest, SetConnectedStateFollowsTheConnection) {
     Open();
+    // 1013 and 1016 are set by the status refresh that ends SetConnectedState.
+    MixUntouchedStates({IDC_REPAIRDB, IDC_STATUS, IDC_ACTIVITYLOG});
     for (bool connected : {true, false}) {
         SCOPED_TRACE(connected);
         const auto before = UntouchedStates();
@@ -47,6 +55,7 @@ TEST_F(EnabledStatesTest, SetConnectedStateFollowsTheConnection) {
 TEST_F(EnabledStatesTest, EnableOperationControlsFromAWorkerSwitchesAllTwelveAndTheTimer) {
     Open();
     dlg->SetConnectedState(true);
+    MixUntouchedStates({IDC_PAUSECONTINUE, IDC_REPAIRDB, IDC_STATUS, IDC_ACTIVITYLOG});
     const int operations[] = {IDC_SERVERS,    IDC_DATABASES, IDC_CONNECT,   IDC_DISCONNECT,
                               IDC_BACKUPFILE, IDC_BACKUP,    IDC_RESTORE,   IDC_BROWSE,
                               IDC_SECURITY,   IDC_CHECKDB,   IDC_REINDEXDB, IDC_SCHEDULE};

@@ -2,6 +2,7 @@
 #include <atomic>
 #include <thread>
 
+#include "app/ActivityLog.h"
 #include "app/CzolmgrApp.h"
 #include "app/Globals.h"
 #include "app/ProcessEnd.h"
@@ -10,6 +11,7 @@
 #include "res/resource.h"
 #include "tests/support/MainDialogFixture.h"
 #include "tests/support/RecordingObjects.h"
+#include "tests/support/Wait.h"
 
 namespace {
 
@@ -70,37 +72,4 @@ TEST_F(ExitTest, ConnectedToTheRealInstanceDisconnects) {
     EXPECT_EQ(g_bConnected, 0);
     EXPECT_TRUE(Enabled(IDC_CONNECT));
     EXPECT_TRUE(dlg->IsEnded());
-}
-
-// The whole program: start-up runs the dialog; Exit, with a worker still busy
-// inside the server object, ends the process with status 0 and no crash.
-[[noreturn]] void RunProgramAndExitWhileAWorkerRuns() {
-    TempHome home;
-    instance::RegisterClasses();
-    ScriptedResponder responder;
-    std::atomic<bool> started{false};
-    responder.onDialog = [&started](ui::Dialog& dialog) {
-        std::thread([&started] {
-            for (;;) {
-                std::int32_t status = 0;
-                if (g_pServer != nullptr)
-                    g_pServer->GetStatus(&status);
-                started = true;
-            }
-        }).detach();
-        while (!started)
-            std::this_thread::yield();
-        dialog.SendCommand(IDC_CONNECT);
-        dialog.SendCommand(ui::IDOK);
-        return ui::IDOK;
-    };
-    int argc = 1;
-    char name[] = "zolmgr";
-    char* argv[] = {name, nullptr};
-    EndProcess(theApp.Run(argc, argv));
-}
-
-TEST(ProgramExitTest, ExitWhileAWorkerRunsEndsTheProcessCleanly) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(RunProgramAndExitWhileAWorkerRuns(), ::testing::ExitedWithCode(0), "");
 }

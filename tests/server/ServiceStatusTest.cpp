@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/support/MainDialogFixture.h"
 #include "tests/support/RecordingObjects.h"
+#include "tests/support/Wait.h"
 #include "ui/Modal.h"
 
 namespace {
@@ -84,6 +85,21 @@ TEST_F(ServiceStatusTest, AnUnknownValueChangesNothing) {
         EXPECT_EQ(Text(IDC_STARTSTOP), u"Stop");
         EXPECT_EQ(Text(IDC_PAUSECONTINUE), u"Continue");
     }
+}
+
+TEST_F(ServiceStatusTest, OnlyTheStatusTimerRefreshesTheStatus) {
+    OpenWithDoubles();
+    server->status = dmo::kStatusStopped;
+    dlg->SendTimer(2);
+    EXPECT_EQ(Text(IDC_STATUS), u"Running");
+    EXPECT_EQ(log.Calls(), Calls{});
+    dlg->SendTimer(1);
+    EXPECT_EQ(Text(IDC_STATUS), u"Stopped");
+
+    // And the running timer does it by itself.
+    server->status = dmo::kStatusPaused;
+    dlg->SetTimer(1, 1);
+    EXPECT_TRUE(WaitFor([&] { return Text(IDC_STATUS) == u"Paused"; }));
 }
 
 TEST_F(ServiceStatusTest, EachButtonMakesTheRequestsItsStateCallsFor) {

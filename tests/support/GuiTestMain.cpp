@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "res/Resources.h"
+#include "tests/support/ScriptedResponder.h"
 #include "tests/support/TempHome.h"
 
 int main(int argc, char** argv) {
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("zolmgr"));
     res::Install();
     TempHome home;
+    UnexpectedModalResponder unexpected;
+    ui::SetModalResponder(&unexpected);
     return RUN_ALL_TESTS();
 }

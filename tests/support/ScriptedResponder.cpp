@@ -1,14 +1,15 @@
 #include "tests/support/ScriptedResponder.h"
 
+#include <gtest/gtest.h>
+
+#include "platform/Utf.h"
 #include "ui/Dialog.h"
 #include "ui/Types.h"
 
-ScriptedResponder::ScriptedResponder() {
-    ui::SetModalResponder(this);
-}
+ScriptedResponder::ScriptedResponder() : previous_(ui::SetModalResponder(this)) {}
 
 ScriptedResponder::~ScriptedResponder() {
-    ui::SetModalResponder(nullptr);
+    ui::SetModalResponder(previous_);
 }
 
 int ScriptedResponder::AnswerMessageBox(const ui::MessageBoxRequest& request) {
@@ -33,7 +34,24 @@ std::vector<std::u16string> ScriptedResponder::Texts() const {
     return texts;
 }
 
-std::optional<std::u16string> ScriptedResponder::AnswerOpenFile(const ui::OpenFileRequest& request) {
+std::optional<std::u16string> ScriptedResponder::AnswerOpenFile(
+    const ui::OpenFileRequest& request) {
     openFiles.push_back(request);
     return onOpenFile ? onOpenFile(request) : std::nullopt;
+}
+
+int UnexpectedModalResponder::AnswerMessageBox(const ui::MessageBoxRequest& request) {
+    ADD_FAILURE() << "unexpected message box: " << platform::ToUtf8(request.text);
+    return (request.type & ui::MB_BUTTONMASK) == ui::MB_YESNO ? ui::IDNO : ui::IDCANCEL;
+}
+
+int UnexpectedModalResponder::AnswerDialog(ui::Dialog& dialog) {
+    ADD_FAILURE() << "unexpected dialog: " << platform::ToUtf8(dialog.Template().title);
+    return ui::IDCANCEL;
+}
+
+std::optional<std::u16string> UnexpectedModalResponder::AnswerOpenFile(
+    const ui::OpenFileRequest& request) {
+    ADD_FAILURE() << "unexpected open-file dialog: " << platform::ToUtf8(request.title);
+    return std::nullopt;
 }

@@ -34,4 +34,16 @@ public:
     std::vector<ui::OpenFileRequest> openFiles;
 
     std::vector<std::u16string> Texts() const;
+
+private:
+    ui::ModalResponder* previous_;
+};
+
+// Installed for a whole test process: a modal that no test expected fails the
+// test and is cancelled, instead of waiting for a person who is not there.
+class UnexpectedModalResponder final : public ui::ModalResponder {
+public:
+    int AnswerMessageBox(const ui::MessageBoxRequest& request) override;
+    int AnswerDialog(ui::Dialog& dialog) override;
+    std::optional<std::u16string> AnswerOpenFile(const ui::OpenFileRequest& request) override;
 };
