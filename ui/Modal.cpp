@@ -81,8 +81,11 @@ QStringList QtFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty())
             break;
+        const QString text = parts[i].trimmed();
         const QString patterns = parts[i + 1].simplified().replace(u';', u' ');
-        filters << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns);
+        // Qt shows the patterns in parentheses; a text that already does keeps its own.
+        const QString shown = QStringLiteral("(%1)").arg(patterns);
+        filters << (text.endsWith(shown) ? text : QStringLiteral("%1 %2").arg(text, shown));
     }
     return filters;
 }
