@@ -4,6 +4,7 @@
 // Thread contract: any thread. Status refreshes and Shutdown may arrive from the
 // UI thread while a worker runs a request on the same object.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "dmo/Unknown.h"
@@ -22,12 +23,54 @@ enum ServerStatus : std::int32_t {
     kStatusPausing = 7,
 };
 
+class ITable : public IUnknown {
+public:
+    static constexpr Guid kIid = Guid::Parse("{10020405-E260-11CF-AE68-00AA004A34D5}");
+
+    virtual HRESULT GetName(std::u16string* name) = 0;
+    // Rebuilds every index of the table; 0, 0 asks for the server's defaults.
+    virtual HRESULT RebuildIndexes(std::int32_t mode, std::int32_t fillFactor) = 0;
+
+protected:
+    ~ITable() = default;
+};
+
+class IDatabaseOptions : public IUnknown {
+public:
+    static constexpr Guid kIid = Guid::Parse("{10020505-E260-11CF-AE68-00AA004A34D5}");
+
+    // Single-user mode: granted only while the asking session is the only one
+    // using the database.
+    virtual HRESULT SetSingleUser(bool singleUser) = 0;
+    virtual HRESULT GetSingleUser(bool* singleUser) = 0;
+
+protected:
+    ~IDatabaseOptions() = default;
+};
+
+// Repair levels of the integrity check.
+enum RepairLevel : std::int32_t {
+    kRepairNone = 0,
+    kRepairAllowDataLoss = 3,
+};
+
 class IDatabase : public IUnknown {
 public:
     static constexpr Guid kIid = Guid::Parse("{10020305-E260-11CF-AE68-00AA004A34D5}");
 
     virtual HRESULT GetName(std::u16string* name) = 0;
     virtual HRESULT GetSystemObject(bool* system) = 0;
+
+    // Runs the integrity check, repairing at `repairLevel` (which needs
+    // single-user mode). S_OK: sound. Anything else: *messages, when it holds
+    // text, has one line per message, each behind the fixed 47-character prefix,
+    // lines separated by "\n".
+    virtual HRESULT CheckTables(std::optional<std::u16string>* messages,
+                                std::int32_t repairLevel) = 0;
+    virtual HRESULT GetDBOption(IDatabaseOptions** options) = 0;
+    virtual HRESULT GetTableCount(std::int32_t* count) = 0;
+    // Position 0 to count - 1.
+    virtual HRESULT GetTableByOrd(std::int32_t index, ITable** table) = 0;
 
 protected:
     ~IDatabase() = default;
@@ -69,6 +112,10 @@ public:
     virtual HRESULT Continue() = 0;
 
     virtual HRESULT GetDatabases(IDatabases** databases) = 0;
+    // Looks a database up by name (letter case does not matter); `owner` is
+    // accepted for the original signature's sake and must be null.
+    virtual HRESULT GetDatabaseByName(const char16_t* name, IDatabase** database,
+                                      const char16_t* owner) = 0;
     virtual HRESULT GetDatabaseCount(std::int32_t* count) = 0;
 
 protected:

@@ -133,11 +133,20 @@ std::vector<DatabaseEntry> Instance::Databases() const {
     Connection catalog;
     if (!OpenCatalog(folder_, catalog))
         return databases;
-    Statement query(catalog, "SELECT name, system FROM databases ORDER BY rowid");
+    Statement query(catalog, "SELECT name, system, file FROM databases ORDER BY rowid");
     while (query.Step()) {
-        databases.push_back({platform::FromUtf8(query.Text(0)), query.Int(1) != 0});
+        databases.push_back({platform::FromUtf8(query.Text(0)), query.Int(1) != 0,
+                             folder_ / kDatabasesFolder / query.Text(2)});
     }
     return databases;
+}
+
+std::optional<DatabaseEntry> Instance::FindDatabase(std::u16string_view name) const {
+    for (DatabaseEntry& entry : Databases()) {
+        if (SameName(entry.name, name))
+            return std::move(entry);
+    }
+    return std::nullopt;
 }
 
 }  // namespace instance

@@ -14,6 +14,7 @@ namespace instance {
 struct DatabaseEntry {
     std::u16string name;
     bool system = false;
+    std::filesystem::path file;  // the database's SQLite file
 };
 
 class Instance final {
@@ -37,6 +38,8 @@ public:
     bool SetServiceState(std::int32_t state) const;
 
     std::vector<DatabaseEntry> Databases() const;
+    // The database of that name, letter case aside.
+    std::optional<DatabaseEntry> FindDatabase(std::u16string_view name) const;
 
 private:
     Instance(std::u16string name, std::filesystem::path folder)

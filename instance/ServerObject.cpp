@@ -175,3 +175,30 @@ dmo::HRESULT ServerObject::GetDatabaseCount(std::int32_t* count) {
 }
 
 }  // namespace instance
+
+namespace instance {
+
+dmo::HRESULT ServerObject::GetDatabaseByName(const char16_t* name, dmo::IDatabase** database,
+                                             const char16_t* owner) {
+    if (database == nullptr)
+        return dmo::E_POINTER;
+    *database = nullptr;
+    if (owner != nullptr && *owner != u'\0')
+        return dmo::E_INVALIDARG;
+    std::optional<Instance> connected = Connected();
+    if (!connected)
+        return NotConnected();
+    const std::u16string wanted = name != nullptr ? name : u"";
+    std::optional<DatabaseEntry> entry = connected->FindDatabase(wanted);
+    if (!entry) {
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The database '" + wanted + u"' does not exist.");
+    }
+    std::u16string error;
+    std::optional<Session> session = Session::Open(entry->file, &error);
+    if (!session)
+        return dmo::Fail(dmo::E_FAIL, error);
+    *database = new DatabaseObject(std::move(*entry), std::move(session));
+    return dmo::S_OK;
+}
+
+}  // namespace instance

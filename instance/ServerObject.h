@@ -29,6 +29,8 @@ public:
     dmo::HRESULT Continue() override;
     dmo::HRESULT GetDatabases(dmo::IDatabases** databases) override;
     dmo::HRESULT GetDatabaseCount(std::int32_t* count) override;
+    dmo::HRESULT GetDatabaseByName(const char16_t* name, dmo::IDatabase** database,
+                                   const char16_t* owner) override;
 
 private:
     // The instance a request addresses: the one named, else the addressed one.

@@ -20,9 +20,16 @@ Connection& Connection::operator=(Connection&& other) noexcept {
     return *this;
 }
 
+bool Connection::OpenReadOnly(const std::filesystem::path& file) {
+    return OpenWith(file, SQLITE_OPEN_READONLY);
+}
+
 bool Connection::Open(const std::filesystem::path& file, bool create) {
+    return OpenWith(file, SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0));
+}
+
+bool Connection::OpenWith(const std::filesystem::path& file, int flags) {
     Close();
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     const int code = sqlite3_open_v2(file.c_str(), &db_, flags, nullptr);
     if (code != SQLITE_OK) {
         error_ = db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(code);

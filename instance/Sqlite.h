@@ -24,6 +24,8 @@ public:
 
     // Opens (and with `create` makes) the file; false with Error() set on failure.
     bool Open(const std::filesystem::path& file, bool create);
+    // Opens an existing file for reading only.
+    bool OpenReadOnly(const std::filesystem::path& file);
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
 
@@ -35,6 +37,7 @@ public:
 private:
     friend class Statement;
     void Remember(int code);
+    bool OpenWith(const std::filesystem::path& file, int flags);
 
     sqlite3* db_ = nullptr;
     std::string error_;
@@ -48,6 +51,9 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     bool Ok() const { return stmt_ != nullptr; }
+    // True when preparing, binding or a step failed (not at a plain end).
+    bool Failed() const { return stmt_ == nullptr || failed_; }
+    sqlite3_stmt* Handle() const { return stmt_; }
     Statement& Bind(int index, std::int64_t value);
     Statement& Bind(int index, const std::string& text);
     // True while a row is available.

@@ -9,12 +9,11 @@
 namespace ui {
 
 WaitCursor::WaitCursor() {
-    CheckUiThread("WaitCursor");
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    RunOnUiThread([] { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); });
 }
 
 WaitCursor::~WaitCursor() {
-    QGuiApplication::restoreOverrideCursor();
+    RunOnUiThread([] { QGuiApplication::restoreOverrideCursor(); });
 }
 
 }  // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 // Shows the wait cursor over the application while it lives.
-// Thread contract: UI thread.
+// Thread contract: any thread (carried out on the UI thread).
 namespace ui {
 
 class WaitCursor final {

@@ -1,5 +1,7 @@
 #include "tests/support/RecordingObjects.h"
 
+#include <algorithm>
+
 #include "dmo/ClassIds.h"
 #include "dmo/Registry.h"
 #include "instance/NameList.h"
@@ -80,6 +82,82 @@ dmo::HRESULT RecordingServer::GetDatabases(dmo::IDatabases** databases) {
 dmo::HRESULT RecordingServer::GetDatabaseCount(std::int32_t* count) {
     log_.Add("server.GetDatabaseCount");
     *count = 0;
+    return dmo::S_OK;
+}
+
+dmo::HRESULT RecordingServer::GetDatabaseByName(const char16_t* name, dmo::IDatabase** found,
+                                                const char16_t* owner) {
+    log_.Add("server.GetDatabaseByName " + Text(name) + (owner == nullptr ? "" : " with owner"));
+    *found = database;
+    if (database == nullptr)
+        return dmo::E_FAIL;
+    database->AddRef();
+    return dmo::S_OK;
+}
+
+namespace {
+class RecordingTable final : public dmo::Object<dmo::ITable> {
+public:
+    RecordingTable(CallLog& log, std::int32_t index) : log_(log), index_(index) {}
+    dmo::HRESULT GetName(std::u16string* name) override {
+        *name = u"table";
+        return dmo::S_OK;
+    }
+    dmo::HRESULT RebuildIndexes(std::int32_t mode, std::int32_t fillFactor) override {
+        log_.Add("table" + std::to_string(index_) + ".RebuildIndexes " + std::to_string(mode) +
+                 " " + std::to_string(fillFactor));
+        return index_ == 1 ? dmo::E_FAIL : dmo::S_OK;  // one table fails, quietly
+    }
+
+private:
+    CallLog& log_;
+    std::int32_t index_;
+};
+}  // namespace
+
+dmo::HRESULT RecordingDatabase::GetName(std::u16string* name) {
+    *name = u"recorded";
+    return dmo::S_OK;
+}
+dmo::HRESULT RecordingDatabase::GetSystemObject(bool* system) {
+    *system = false;
+    return dmo::S_OK;
+}
+dmo::HRESULT RecordingDatabase::CheckTables(std::optional<std::u16string>* messages,
+                                            std::int32_t repairLevel) {
+    log_.Add("database.CheckTables " + std::to_string(repairLevel));
+    *messages = checkMessages;
+    return checkStatus;
+}
+dmo::HRESULT RecordingDatabase::GetDBOption(dmo::IDatabaseOptions** options) {
+    log_.Add("database.GetDBOption");
+    *options = nullptr;
+    if (dmo::Failed(optionsResult))
+        return optionsResult;
+    AddRef();
+    *options = this;
+    return dmo::S_OK;
+}
+dmo::HRESULT RecordingDatabase::GetTableCount(std::int32_t* count) {
+    log_.Add("database.GetTableCount");
+    *count = tableCount;
+    return dmo::S_OK;
+}
+dmo::HRESULT RecordingDatabase::GetTableByOrd(std::int32_t index, dmo::ITable** table) {
+    log_.Add("database.GetTableByOrd " + std::to_string(index));
+    *table = nullptr;
+    if (std::find(missingTables.begin(), missingTables.end(), index) != missingTables.end()) {
+        return dmo::E_INVALIDARG;
+    }
+    *table = new RecordingTable(log_, index);
+    return dmo::S_OK;
+}
+dmo::HRESULT RecordingDatabase::SetSingleUser(bool singleUser) {
+    log_.Add(std::string("options.SetSingleUser ") + (singleUser ? "1" : "0"));
+    return singleUser ? singleUserResult : dmo::S_OK;
+}
+dmo::HRESULT RecordingDatabase::GetSingleUser(bool* singleUser) {
+    *singleUser = false;
     return dmo::S_OK;
 }
 

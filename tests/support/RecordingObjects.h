@@ -23,6 +23,32 @@ private:
     std::vector<std::string> calls_;
 };
 
+// A database whose check, options and tables answer as a test sets them.
+class RecordingDatabase final : public dmo::Object<dmo::IDatabase, dmo::IDatabaseOptions> {
+public:
+    explicit RecordingDatabase(CallLog& log) : log_(log) {}
+
+    dmo::HRESULT GetName(std::u16string* name) override;
+    dmo::HRESULT GetSystemObject(bool* system) override;
+    dmo::HRESULT CheckTables(std::optional<std::u16string>* messages,
+                             std::int32_t repairLevel) override;
+    dmo::HRESULT GetDBOption(dmo::IDatabaseOptions** options) override;
+    dmo::HRESULT GetTableCount(std::int32_t* count) override;
+    dmo::HRESULT GetTableByOrd(std::int32_t index, dmo::ITable** table) override;
+    dmo::HRESULT SetSingleUser(bool singleUser) override;
+    dmo::HRESULT GetSingleUser(bool* singleUser) override;
+
+    dmo::HRESULT checkStatus = dmo::S_OK;
+    std::optional<std::u16string> checkMessages;
+    dmo::HRESULT optionsResult = dmo::S_OK;
+    dmo::HRESULT singleUserResult = dmo::S_OK;
+    std::int32_t tableCount = 0;
+    std::vector<std::int32_t> missingTables;  // positions whose fetch fails
+
+private:
+    CallLog& log_;
+};
+
 class RecordingServer final : public dmo::Object<dmo::IServer> {
 public:
     explicit RecordingServer(CallLog& log) : log_(log) {}
@@ -41,7 +67,11 @@ public:
     dmo::HRESULT Continue() override;
     dmo::HRESULT GetDatabases(dmo::IDatabases** databases) override;
     dmo::HRESULT GetDatabaseCount(std::int32_t* count) override;
+    dmo::HRESULT GetDatabaseByName(const char16_t* name, dmo::IDatabase** database,
+                                   const char16_t* owner) override;
 
+    // What a look-up by name finds; none: the database is unknown.
+    RecordingDatabase* database = nullptr;
     std::int32_t status = dmo::kStatusRunning;
     dmo::HRESULT connectResult = dmo::S_OK;
     dmo::HRESULT disconnectResult = dmo::S_OK;
