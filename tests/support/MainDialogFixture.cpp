@@ -1,5 +1,7 @@
 #include "tests/support/MainDialogFixture.h"
 
+#include <QGuiApplication>
+
 #include "app/Globals.h"
 #include "dmo/Registry.h"
 #include "instance/Registration.h"
@@ -30,6 +32,9 @@ void MainDialogFixture::TearDown() {
     ResetGlobals();
     dmo::Registry::Instance().Clear();
     std::filesystem::current_path(savedDirectory);
+    // A wait cursor that lasts until the mouse moves outlives a headless test.
+    while (QGuiApplication::overrideCursor() != nullptr)
+        QGuiApplication::restoreOverrideCursor();
 }
 
 CzolmgrDlg& MainDialogFixture::Open() {
