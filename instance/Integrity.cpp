@@ -92,19 +92,18 @@ std::optional<long long> CopyFrom(Statement& rows, Connection& target, const std
 CopyResult CopyRows(Connection& source, Connection& target, const std::string& table) {
     CopyResult result;
     const std::string quoted = Quote(table);
-    Statement bounds(source, ("SELECT min(rowid), max(rowid) FROM " + quoted).c_str());
-    if (!bounds.Ok()) {
+    // Each bound on its own: asked together, SQLite scans the whole table to
+    // find them, and a damaged page would hide both.
+    Statement first(source, ("SELECT min(rowid) FROM " + quoted).c_str());
+    if (!first.Ok()) {
         Statement rows(source, ("SELECT * FROM " + quoted).c_str());
         CopyFrom(rows, target, table, false, result);
         result.damaged = rows.Failed();
         return result;
     }
-    long long next = 1;
-    long long last = 0;
-    if (bounds.Step()) {
-        next = bounds.Int(0);
-        last = bounds.Int(1);
-    }
+    long long next = first.Step() ? first.Int(0) : 1;
+    Statement final(source, ("SELECT max(rowid) FROM " + quoted).c_str());
+    const long long last = final.Step() ? final.Int(0) : next;
     const std::string select =
         "SELECT rowid, * FROM " + quoted + " WHERE rowid >= ? ORDER BY rowid";
     long long skip = 1;
@@ -143,15 +142,29 @@ CheckResult CheckDatabaseFile(const std::filesystem::path& file) {
     bool sound = false;
     int rows = 0;
     while (check.Step()) {
-        const std::string line = check.Text(0);
-        sound = rows == 0 && line == "ok";
-        if (line != "ok")
-            messages.Add(line);
+        const std::string row = check.Text(0);
+        sound = rows == 0 && row == "ok";
         ++rows;
+        if (row == "ok")
+            continue;
+        // A problem may span several lines; each becomes a message of its own.
+        std::size_t start = 0;
+        while (start < row.size()) {
+            const std::size_t end = std::min(row.find('\n', start), row.size());
+            const std::string line = row.substr(start, end - start);
+            if (!line.empty() && !line.starts_with("*** in database"))
+                messages.Add(line);
+            start = end + 1;
+        }
+    }
+    if (!check.Ok()) {
+        messages.Add("The file cannot be checked: " + db.Error());
+        return {dmo::E_FAIL, messages.Take()};
     }
     if (check.Failed()) {
-        messages.Add("The check could not read the file: " + db.Error());
-        return {dmo::E_FAIL, messages.Take()};
+        // The check ran into damage it cannot read past: that is a problem found.
+        messages.Add("The check stopped at damage: " + db.Error());
+        return {dmo::S_FALSE, messages.Take()};
     }
     if (sound && rows == 1)
         return {dmo::S_OK, std::nullopt};
