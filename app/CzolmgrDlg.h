@@ -5,6 +5,9 @@
 // Thread contract: UI thread, except EnableOperationControls and the worker
 // methods, which run on the worker threads.
 #include <QIcon>
+#include <functional>
+
+#include "dmo/Unknown.h"
 
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
@@ -84,6 +87,15 @@ private:
     // second operation) and starts `work` on a detached worker thread.
     void StartWorker(void (CzolmgrDlg::*work)());
     void SwitchOperationControls(bool enable);
+    // Reads the path box into g_szBackupFile; a path that does not fit is
+    // refused with a message (false).
+    bool TakeBackupFile();
+    // The frame of a backup or restore run: the sink advised at the object's
+    // connection point, the run under the wait cursor, a failure reported with
+    // its code and description, the sink unadvised. Takes over pSink.
+    void RunWithProgress(dmo::IUnknown* pObject, const dmo::Guid& sinkIid, dmo::IUnknown* pSink,
+                         const std::function<dmo::HRESULT()>& run, const char* pszErrorFormat);
+    void ReportRunFailure(const char* pszFormat, dmo::HRESULT hr);
     // Takes the chosen server name into g_szServerName: the edit field for the
     // first entry or none, the entry's text otherwise. A name that does not fit
     // is refused with a message and the previous name stays.

@@ -28,6 +28,9 @@ inline constexpr HRESULT CO_E_NOTINITIALIZED = MakeStatus(0x800401F0u);
 inline constexpr HRESULT CONNECT_E_NOCONNECTION = MakeStatus(0x80040200u);
 inline constexpr HRESULT CONNECT_E_ADVISELIMIT = MakeStatus(0x80040201u);
 inline constexpr HRESULT CONNECT_E_CANNOTCONNECT = MakeStatus(0x80040202u);
+// A backup or restore that stopped because it was asked to abort. Callers
+// treat it as no error: whoever asked knows.
+inline constexpr HRESULT SQLDMO_E_ABORTED = MakeStatus(0x800400CFu);
 
 constexpr bool Succeeded(HRESULT status) {
     return status >= 0;

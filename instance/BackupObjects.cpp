@@ -1,14 +1,339 @@
 #include "instance/BackupObjects.h"
 
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+#include "dmo/ErrorInfo.h"
+#include "instance/FileName.h"
+#include "instance/Instance.h"
+#include "instance/ServerObject.h"
+#include "instance/Sessions.h"
+#include "instance/Sqlite.h"
+#include "instance/Transfer.h"
+#include "platform/Utf.h"
+#include "platform/WindowsPath.h"
+
 namespace instance {
+namespace {
+
+// The record a backup file carries of what it holds.
+constexpr char kBackupRecord[] = "zolmgr_backup";
+
+std::u16string Bracketed(std::u16string_view name) {
+    std::u16string quoted = u"[";
+    for (char16_t c : name) {
+        quoted.push_back(c);
+        if (c == u']')
+            quoted.push_back(u']');
+    }
+    return quoted + u"]";
+}
+
+std::u16string Literal(std::u16string_view text) {
+    std::u16string quoted = u"N'";
+    for (char16_t c : text) {
+        quoted.push_back(c);
+        if (c == u'\'')
+            quoted.push_back(u'\'');
+    }
+    return quoted + u"'";
+}
+
+std::string Now() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+// The connected instance behind a server object of ours.
+std::optional<Instance> ConnectedTo(dmo::IServer* server) {
+    auto* ours = dynamic_cast<ServerObject*>(server);
+    return ours != nullptr ? ours->ConnectedInstance() : std::nullopt;
+}
+
+dmo::HRESULT FindPoint(dmo::ConnectionPoint& events, const dmo::Guid& iid,
+                       dmo::IConnectionPoint** point) {
+    if (point == nullptr)
+        return dmo::E_POINTER;
+    *point = nullptr;
+    if (iid != events.SinkIid())
+        return dmo::CONNECT_E_NOCONNECTION;
+    events.AddRef();
+    *point = &events;
+    return dmo::S_OK;
+}
+
+void RemoveQuietly(const std::filesystem::path& file) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+}
+
+}  // namespace
+
+// ---- backup
+
+BackupObject::BackupObject()
+    : events_(dmo::ComPtr<dmo::ConnectionPoint>::Adopt(
+          new dmo::ConnectionPoint(dmo::IWSQLDMOBackupSink::kIid))) {}
+
+RunSettings BackupObject::Settings() {
+    std::lock_guard lock(mutex_);
+    return settings_;
+}
+
+dmo::HRESULT BackupObject::SetDatabase(const char16_t* name) {
+    std::lock_guard lock(mutex_);
+    settings_.database = name != nullptr ? name : u"";
+    return dmo::S_OK;
+}
+
+dmo::HRESULT BackupObject::SetFiles(const char16_t* files) {
+    std::lock_guard lock(mutex_);
+    settings_.files = files != nullptr ? files : u"";
+    return dmo::S_OK;
+}
+
+dmo::HRESULT BackupObject::SetInitialize(bool initialize) {
+    std::lock_guard lock(mutex_);
+    settings_.option = initialize;
+    return dmo::S_OK;
+}
+
+dmo::HRESULT BackupObject::SetPercentCompleteNotification(std::int32_t step) {
+    std::lock_guard lock(mutex_);
+    settings_.step = step;
+    return dmo::S_OK;
+}
 
 dmo::HRESULT BackupObject::Abort() {
     abort_ = true;
     return dmo::S_OK;
 }
 
+dmo::HRESULT BackupObject::FindConnectionPoint(const dmo::Guid& iid,
+                                               dmo::IConnectionPoint** point) {
+    return FindPoint(*events_.Get(), iid, point);
+}
+
+dmo::HRESULT BackupObject::GenerateSQL(std::u16string* statement) {
+    if (statement == nullptr)
+        return dmo::E_POINTER;
+    const RunSettings s = Settings();
+    *statement = u"BACKUP DATABASE " + Bracketed(s.database) + u" TO DISK = " + Literal(s.files) +
+                 (s.option ? u" WITH INIT" : u" WITH NOINIT");
+    return dmo::S_OK;
+}
+
+dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
+    abort_ = false;
+    const RunSettings s = Settings();
+    std::optional<Instance> connected = ConnectedTo(server);
+    if (!connected)
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server is not connected.");
+    std::optional<DatabaseEntry> database = connected->FindDatabase(s.database);
+    if (!database) {
+        return dmo::Fail(dmo::E_FAIL,
+                         u"[zolmgr] The database '" + s.database + u"' does not exist.");
+    }
+    std::optional<std::filesystem::path> target = platform::ToLocalPath(s.files);
+    if (!target || s.files.empty()) {
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
+                                          u"' cannot be reached from this server.");
+    }
+    std::error_code ec;
+    if (!s.option && std::filesystem::exists(*target, ec)) {
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
+                                          u"' exists; this server only writes backup files anew.");
+    }
+    // Written beside the target and put in place only when complete.
+    const std::filesystem::path partial = target->string() + ".partial";
+    RemoveQuietly(partial);
+    const TransferResult copy =
+        TransferInSteps(database->file, partial, s.step, abort_, [this](int percent) {
+            events_->Fire<dmo::IWSQLDMOBackupSink>(
+                [percent](dmo::IWSQLDMOBackupSink& sink) { sink.OnPercent(u"", percent); });
+        });
+    if (copy.outcome != TransferResult::Outcome::kDone) {
+        RemoveQuietly(partial);
+        if (copy.outcome == TransferResult::Outcome::kAborted) {
+            return dmo::Fail(dmo::SQLDMO_E_ABORTED, u"[zolmgr] The backup was aborted.");
+        }
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
+                                          u"' cannot be written: " +
+                                          platform::FromUtf8(copy.error));
+    }
+    {
+        Connection written;
+        const bool recorded =
+            written.Open(partial, false) &&
+            written.Exec(
+                "CREATE TABLE zolmgr_backup(database TEXT NOT NULL, server TEXT NOT NULL,"
+                " taken TEXT NOT NULL)") &&
+            Statement(written, "INSERT INTO zolmgr_backup VALUES(?, ?, ?)")
+                .Bind(1, platform::ToUtf8(database->name))
+                .Bind(2, platform::ToUtf8(connected->Name()))
+                .Bind(3, Now())
+                .Run();
+        if (!recorded) {
+            const std::string error = written.Error();
+            written.Close();
+            RemoveQuietly(partial);
+            return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file cannot be completed: " +
+                                              platform::FromUtf8(error));
+        }
+    }
+    std::filesystem::rename(partial, *target, ec);
+    if (ec) {
+        RemoveQuietly(partial);
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
+                                          u"' cannot be put in place: " +
+                                          platform::FromUtf8(ec.message()));
+    }
+    const std::u16string report = std::u16string(kBackupCompleteLead) + u"BACKUP DATABASE " +
+                                  Bracketed(database->name) + u" successfully processed " +
+                                  platform::FromUtf8(std::to_string(copy.pages)) + u" pages.";
+    events_->Fire<dmo::IWSQLDMOBackupSink>(
+        [&report](dmo::IWSQLDMOBackupSink& sink) { sink.OnComplete(report.c_str()); });
+    return dmo::S_OK;
+}
+
+// ---- restore
+
+RestoreObject::RestoreObject()
+    : events_(dmo::ComPtr<dmo::ConnectionPoint>::Adopt(
+          new dmo::ConnectionPoint(dmo::IWSQLDMORestoreSink::kIid))) {}
+
+RunSettings RestoreObject::Settings() {
+    std::lock_guard lock(mutex_);
+    return settings_;
+}
+
+dmo::HRESULT RestoreObject::SetDatabase(const char16_t* name) {
+    std::lock_guard lock(mutex_);
+    settings_.database = name != nullptr ? name : u"";
+    return dmo::S_OK;
+}
+
+dmo::HRESULT RestoreObject::SetFiles(const char16_t* files) {
+    std::lock_guard lock(mutex_);
+    settings_.files = files != nullptr ? files : u"";
+    return dmo::S_OK;
+}
+
+dmo::HRESULT RestoreObject::SetReplaceDatabase(bool replace) {
+    std::lock_guard lock(mutex_);
+    settings_.option = replace;
+    return dmo::S_OK;
+}
+
+dmo::HRESULT RestoreObject::SetPercentCompleteNotification(std::int32_t step) {
+    std::lock_guard lock(mutex_);
+    settings_.step = step;
+    return dmo::S_OK;
+}
+
 dmo::HRESULT RestoreObject::Abort() {
     abort_ = true;
+    return dmo::S_OK;
+}
+
+dmo::HRESULT RestoreObject::FindConnectionPoint(const dmo::Guid& iid,
+                                                dmo::IConnectionPoint** point) {
+    return FindPoint(*events_.Get(), iid, point);
+}
+
+dmo::HRESULT RestoreObject::GenerateSQL(std::u16string* statement) {
+    if (statement == nullptr)
+        return dmo::E_POINTER;
+    const RunSettings s = Settings();
+    *statement = u"RESTORE DATABASE " + Bracketed(s.database) + u" FROM DISK = " +
+                 Literal(s.files) + (s.option ? u" WITH REPLACE" : u"");
+    return dmo::S_OK;
+}
+
+dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
+    abort_ = false;
+    const RunSettings s = Settings();
+    std::optional<Instance> connected = ConnectedTo(server);
+    if (!connected)
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server is not connected.");
+    std::optional<std::filesystem::path> source = platform::ToLocalPath(s.files);
+    if (!source || s.files.empty()) {
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
+                                          u"' cannot be reached from this server.");
+    }
+    {
+        // Only a file this server wrote as a backup is restored.
+        Connection backup;
+        bool isBackup = backup.OpenReadOnly(*source);
+        if (isBackup) {
+            Statement record(backup, "SELECT database FROM zolmgr_backup LIMIT 1");
+            isBackup = record.Step();
+        }
+        if (!isBackup) {
+            return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The file '" + s.files +
+                                              u"' is not a backup made by this server.");
+        }
+    }
+    std::optional<DatabaseEntry> database = connected->FindDatabase(s.database);
+    const bool isNew = !database;
+    if (isNew && !s.option) {
+        return dmo::Fail(dmo::E_FAIL,
+                         u"[zolmgr] The database '" + s.database + u"' does not exist.");
+    }
+    const std::filesystem::path file =
+        isNew ? connected->NewDatabaseFile(s.database) : database->file;
+
+    // The restore replaces the whole database: nobody else may be using it.
+    std::u16string refused;
+    std::optional<Session> session = Session::Open(file, &refused);
+    if (!session || !session->SetSingleUser(true, &refused)) {
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The database '" + s.database +
+                                          u"' is in use and cannot be restored. " + refused);
+    }
+    const std::filesystem::path restoring = file.string() + ".restoring";
+    RemoveQuietly(restoring);
+    const TransferResult copy =
+        TransferInSteps(*source, restoring, s.step, abort_, [this](int percent) {
+            events_->Fire<dmo::IWSQLDMORestoreSink>(
+                [percent](dmo::IWSQLDMORestoreSink& sink) { sink.OnPercent(u"", percent); });
+        });
+    if (copy.outcome != TransferResult::Outcome::kDone) {
+        RemoveQuietly(restoring);
+        if (copy.outcome == TransferResult::Outcome::kAborted) {
+            return dmo::Fail(dmo::SQLDMO_E_ABORTED, u"[zolmgr] The restore was aborted.");
+        }
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
+                                          u"' cannot be read: " + platform::FromUtf8(copy.error));
+    }
+    {
+        Connection restored;
+        if (!restored.Open(restoring, false) || !restored.Exec("DROP TABLE zolmgr_backup")) {
+            const std::string error = restored.Error();
+            restored.Close();
+            RemoveQuietly(restoring);
+            return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The restored copy cannot be completed: " +
+                                              platform::FromUtf8(error));
+        }
+    }
+    for (const char* suffix : {"-journal", "-wal", "-shm"})
+        RemoveQuietly(file.string() + suffix);
+    std::error_code ec;
+    std::filesystem::rename(restoring, file, ec);
+    if (ec || (isNew && !connected->AddDatabase(s.database, file))) {
+        RemoveQuietly(restoring);
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The restored database cannot be put in place.");
+    }
+    const std::u16string name = isNew ? s.database : database->name;
+    const std::u16string report = std::u16string(kRestoreCompleteLead) + u"RESTORE DATABASE " +
+                                  Bracketed(name) + u" successfully processed " +
+                                  platform::FromUtf8(std::to_string(copy.pages)) + u" pages.";
+    events_->Fire<dmo::IWSQLDMORestoreSink>(
+        [&report](dmo::IWSQLDMORestoreSink& sink) { sink.OnComplete(report.c_str()); });
     return dmo::S_OK;
 }
 

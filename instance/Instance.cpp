@@ -150,3 +150,28 @@ std::optional<DatabaseEntry> Instance::FindDatabase(std::u16string_view name) co
 }
 
 }  // namespace instance
+
+namespace instance {
+
+std::filesystem::path Instance::NewDatabaseFile(std::u16string_view name) const {
+    const std::filesystem::path folder = folder_ / kDatabasesFolder;
+    const std::string base = EscapeName(name);
+    std::filesystem::path file = folder / (base + ".db");
+    std::error_code ec;
+    for (int n = 2; std::filesystem::exists(file, ec); ++n) {
+        file = folder / (base + "_" + std::to_string(n) + ".db");
+    }
+    return file;
+}
+
+bool Instance::AddDatabase(std::u16string_view name, const std::filesystem::path& file) const {
+    Connection catalog;
+    if (!OpenCatalog(folder_, catalog))
+        return false;
+    return Statement(catalog, "INSERT INTO databases(name, file, system) VALUES(?, ?, 0)")
+        .Bind(1, platform::ToUtf8(name))
+        .Bind(2, file.filename().string())
+        .Run();
+}
+
+}  // namespace instance

@@ -40,6 +40,11 @@ public:
     std::vector<DatabaseEntry> Databases() const;
     // The database of that name, letter case aside.
     std::optional<DatabaseEntry> FindDatabase(std::u16string_view name) const;
+    // Where a new database of that name keeps its file: a name of its own in
+    // the databases folder.
+    std::filesystem::path NewDatabaseFile(std::u16string_view name) const;
+    // Lists a database whose file is in place.
+    bool AddDatabase(std::u16string_view name, const std::filesystem::path& file) const;
 
 private:
     Instance(std::u16string name, std::filesystem::path folder)

@@ -32,6 +32,10 @@ public:
     dmo::HRESULT GetDatabaseByName(const char16_t* name, dmo::IDatabase** database,
                                    const char16_t* owner) override;
 
+    // The instance this object is connected to; the backup and restore
+    // objects run against it.
+    std::optional<Instance> ConnectedInstance() { return Connected(); }
+
 private:
     // The instance a request addresses: the one named, else the addressed one.
     std::optional<Instance> Target(const char16_t* server);

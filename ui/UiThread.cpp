@@ -35,19 +35,28 @@ bool IsUiThread() {
     return app == nullptr || QThread::currentThread() == app->thread();
 }
 
+// How many UiCalls this thread holds: one held keeps the UI up, so calls
+// nested inside it go on even after the UI has begun to finish.
+thread_local int t_held = 0;
+
 UiCall::UiCall() {
     if (IsUiThread())
         return;
-    ++g_inFlight;
-    if (g_finished) {
-        --g_inFlight;
-        BlockForGood();
+    if (t_held == 0) {
+        ++g_inFlight;
+        if (g_finished) {
+            --g_inFlight;
+            BlockForGood();
+        }
     }
+    ++t_held;
     counted_ = true;
 }
 
 UiCall::~UiCall() {
-    if (counted_)
+    if (!counted_)
+        return;
+    if (--t_held == 0)
         --g_inFlight;
 }
 

@@ -21,9 +21,10 @@ void RunOnUiThread(const std::function<void()>& work);
 // UI thread only.
 void FinishUi();
 
-// Held by code that reaches the UI from another thread without running work
-// there (posting a message): blocks for good once the UI has finished, and
-// keeps FinishUi waiting while it is held.
+// Held by a thread that reaches the UI, or that must finish something before the
+// process ends: keeps FinishUi waiting (it carries out the holder's UI calls
+// meanwhile) for as long as it is held. Taking it once the UI has finished
+// blocks for good, unless the thread holds one already.
 class UiCall final {
 public:
     UiCall();

@@ -1,17 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "dmo/Backup.h"
 #include "dmo/ComPtr.h"
 #include "dmo/Object.h"
 #include "dmo/Server.h"
 
 namespace {
 
+// An interface of the tests' own.
+class IProbe : public dmo::IUnknown {
+public:
+    static constexpr dmo::Guid kIid = dmo::Guid::Parse("{5A0B0E00-0000-4000-8000-00000000AB01}");
+    virtual dmo::HRESULT Ping() = 0;
+
+protected:
+    ~IProbe() = default;
+};
+
 int g_destroyed = 0;
 
-class Probe final : public dmo::Object<dmo::IBackup> {
+class Probe final : public dmo::Object<IProbe> {
 public:
-    dmo::HRESULT Abort() override { return dmo::S_OK; }
+    dmo::HRESULT Ping() override { return dmo::S_OK; }
     ~Probe() override { ++g_destroyed; }
 };
 
@@ -24,13 +33,13 @@ TEST(ObjectTest, QueryInterfaceAnswersForItsInterfacesOnly) {
     EXPECT_NE(out, nullptr);
     static_cast<dmo::IUnknown*>(out)->Release();
 
-    EXPECT_EQ(probe->QueryInterface(dmo::IBackup::kIid, &out), dmo::S_OK);
-    EXPECT_EQ(out, static_cast<dmo::IBackup*>(probe));
-    static_cast<dmo::IBackup*>(out)->Release();
+    EXPECT_EQ(probe->QueryInterface(IProbe::kIid, &out), dmo::S_OK);
+    EXPECT_EQ(out, static_cast<IProbe*>(probe));
+    static_cast<IProbe*>(out)->Release();
 
     EXPECT_EQ(probe->QueryInterface(dmo::IServer::kIid, &out), dmo::E_NOINTERFACE);
     EXPECT_EQ(out, nullptr);
-    EXPECT_EQ(probe->QueryInterface(dmo::IBackup::kIid, nullptr), dmo::E_POINTER);
+    EXPECT_EQ(probe->QueryInterface(IProbe::kIid, nullptr), dmo::E_POINTER);
     probe->Release();
 }
 
@@ -47,7 +56,7 @@ TEST(ObjectTest, LastReleaseDestroysTheObject) {
 TEST(ObjectTest, ComPtrReleasesItsReferenceAndConvertsByInterface) {
     g_destroyed = 0;
     {
-        auto held = dmo::ComPtr<dmo::IBackup>::Adopt(new Probe());
+        auto held = dmo::ComPtr<IProbe>::Adopt(new Probe());
         dmo::ComPtr<dmo::IUnknown> unknown = held.As<dmo::IUnknown>();
         EXPECT_TRUE(unknown);
         EXPECT_FALSE(held.As<dmo::IServer>());

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "dmo/Backup.h"
 #include "dmo/ClassIds.h"
 #include "dmo/Object.h"
 #include "dmo/Registry.h"
@@ -8,9 +7,19 @@
 
 namespace {
 
-class Backup final : public dmo::Object<dmo::IBackup> {
+// An interface of the tests' own.
+class IProbe : public dmo::IUnknown {
 public:
-    dmo::HRESULT Abort() override { return dmo::S_OK; }
+    static constexpr dmo::Guid kIid = dmo::Guid::Parse("{5A0B0E00-0000-4000-8000-00000000AB01}");
+    virtual dmo::HRESULT Ping() = 0;
+
+protected:
+    ~IProbe() = default;
+};
+
+class Backup final : public dmo::Object<IProbe> {
+public:
+    dmo::HRESULT Ping() override { return dmo::S_OK; }
 };
 
 dmo::HRESULT MakeBackup(const dmo::Guid& iid, void** object) {
@@ -30,7 +39,7 @@ protected:
 
 TEST_F(RegistryTest, CreatesARegisteredClassByClassAndInterface) {
     dmo::Registry::Instance().Register(dmo::kClsidBackup, &MakeBackup);
-    dmo::IBackup* backup = nullptr;
+    IProbe* backup = nullptr;
     ASSERT_EQ(dmo::CreateInstance(dmo::kClsidBackup, &backup), dmo::S_OK);
     ASSERT_NE(backup, nullptr);
     EXPECT_EQ(backup->Release(), 0u);
@@ -41,7 +50,7 @@ TEST_F(RegistryTest, CreatesARegisteredClassByClassAndInterface) {
 }
 
 TEST_F(RegistryTest, UnknownClassAndInjectedFailuresFail) {
-    dmo::IBackup* backup = reinterpret_cast<dmo::IBackup*>(0x1);
+    IProbe* backup = reinterpret_cast<IProbe*>(0x1);
     EXPECT_EQ(dmo::CreateInstance(dmo::kClsidRestore, &backup), dmo::REGDB_E_CLASSNOTREG);
     EXPECT_EQ(backup, nullptr);
 

@@ -161,16 +161,6 @@ dmo::HRESULT RecordingDatabase::GetSingleUser(bool* singleUser) {
     return dmo::S_OK;
 }
 
-dmo::HRESULT RecordingBackup::Abort() {
-    log_.Add("backup.Abort");
-    return dmo::S_OK;
-}
-
-dmo::HRESULT RecordingRestore::Abort() {
-    log_.Add("restore.Abort");
-    return dmo::S_OK;
-}
-
 dmo::HRESULT RecordingApplication::ListAvailableSQLServers(dmo::INameList** list) {
     log_.Add("application.ListAvailableSQLServers");
     *list = names ? new instance::NameList(*names) : nullptr;
@@ -190,14 +180,18 @@ dmo::Factory Make(CallLog& log, Hook hook) {
 }
 }  // namespace
 
-void RegisterRecordingObjects(CallLog& log, RecordingServer** server) {
+void RegisterRecordingObjects(CallLog& log, RecordingServer** server, RecordingBackup** backup,
+                              RecordingRestore** restore) {
     dmo::Registry& registry = dmo::Registry::Instance();
     auto none = [](auto*) {};
+    auto keep = [](auto** where) {
+        return [where](auto* created) {
+            if (where != nullptr)
+                *where = created;
+        };
+    };
     registry.Register(dmo::kClsidApplication, Make<RecordingApplication>(log, none));
-    registry.Register(dmo::kClsidServer, Make<RecordingServer>(log, [server](RecordingServer* s) {
-                          if (server != nullptr)
-                              *server = s;
-                      }));
-    registry.Register(dmo::kClsidBackup, Make<RecordingBackup>(log, none));
-    registry.Register(dmo::kClsidRestore, Make<RecordingRestore>(log, none));
+    registry.Register(dmo::kClsidServer, Make<RecordingServer>(log, keep(server)));
+    registry.Register(dmo::kClsidBackup, Make<RecordingBackup>(log, keep(backup)));
+    registry.Register(dmo::kClsidRestore, Make<RecordingRestore>(log, keep(restore)));
 }

@@ -9,8 +9,11 @@
 
 #include "dmo/Application.h"
 #include "dmo/Backup.h"
+#include "dmo/ConnectionPoint.h"
+#include "dmo/ErrorInfo.h"
 #include "dmo/Object.h"
 #include "dmo/Server.h"
+#include "platform/Utf.h"
 
 class CallLog {
 public:
@@ -81,22 +84,98 @@ private:
     CallLog& log_;
 };
 
-class RecordingBackup final : public dmo::Object<dmo::IBackup> {
-public:
-    explicit RecordingBackup(CallLog& log) : log_(log) {}
-    dmo::HRESULT Abort() override;
-
-private:
-    CallLog& log_;
+// What a backup or restore double does: which step of the connection point
+// fails, what the run returns and the events it fires meanwhile. The events
+// go to the advised sink on the thread that runs.
+struct RunScript {
+    bool noContainer = false;
+    dmo::HRESULT findResult = dmo::S_OK;
+    dmo::HRESULT adviseResult = dmo::S_OK;
+    dmo::HRESULT unadviseResult = dmo::S_OK;
+    dmo::HRESULT runResult = dmo::S_OK;
+    std::optional<std::u16string> errorInfo;  // left on the thread by a failing run
+    std::vector<int> percents;
+    std::optional<std::u16string> nextVolume;
+    std::optional<std::u16string> complete;
 };
 
-class RecordingRestore final : public dmo::Object<dmo::IRestore> {
+template <class Run, class Sink>
+class RecordingRun
+    : public dmo::Object<Run, dmo::IConnectionPointContainer, dmo::IConnectionPoint> {
 public:
-    explicit RecordingRestore(CallLog& log) : log_(log) {}
-    dmo::HRESULT Abort() override;
+    RecordingRun(CallLog& log, std::string name) : log_(log), name_(std::move(name)) {}
 
-private:
+    dmo::HRESULT QueryInterface(const dmo::Guid& iid, void** object) override {
+        if (iid == dmo::IConnectionPointContainer::kIid && script.noContainer) {
+            *object = nullptr;
+            return dmo::E_NOINTERFACE;
+        }
+        return dmo::Object<Run, dmo::IConnectionPointContainer,
+                           dmo::IConnectionPoint>::QueryInterface(iid, object);
+    }
+    dmo::HRESULT SetDatabase(const char16_t* name) override { return Note("SetDatabase", name); }
+    dmo::HRESULT SetFiles(const char16_t* files) override { return Note("SetFiles", files); }
+    dmo::HRESULT SetPercentCompleteNotification(std::int32_t step) override {
+        return Note("SetPercentCompleteNotification " + std::to_string(step));
+    }
+    dmo::HRESULT GenerateSQL(std::u16string* statement) override {
+        *statement = u"";
+        return dmo::S_OK;
+    }
+    dmo::HRESULT Abort() override { return Note("Abort"); }
+    dmo::HRESULT FindConnectionPoint(const dmo::Guid& iid, dmo::IConnectionPoint** point) override {
+        Note("FindConnectionPoint");
+        *point = nullptr;
+        if (dmo::Failed(script.findResult) || iid != Sink::kIid)
+            return script.findResult;
+        this->AddRef();
+        *point = this;
+        return dmo::S_OK;
+    }
+    dmo::HRESULT Advise(dmo::IUnknown* sink, std::uint32_t* cookie) override {
+        Note("Advise");
+        *cookie = 0;
+        if (dmo::Failed(script.adviseResult))
+            return script.adviseResult;
+        sink->QueryInterface(Sink::kIid, reinterpret_cast<void**>(&sink_));
+        *cookie = 42;
+        return dmo::S_OK;
+    }
+    dmo::HRESULT Unadvise(std::uint32_t cookie) override {
+        Note("Unadvise " + std::to_string(cookie));
+        if (sink_ != nullptr)
+            sink_->Release();
+        sink_ = nullptr;
+        return script.unadviseResult;
+    }
+
+    RunScript script;
+
+protected:
+    dmo::HRESULT Note(const std::string& call, const char16_t* text = nullptr);
+    dmo::HRESULT RunScripted(dmo::IServer* server);
+
     CallLog& log_;
+    std::string name_;
+    Sink* sink_ = nullptr;
+};
+
+class RecordingBackup final : public RecordingRun<dmo::IBackup, dmo::IWSQLDMOBackupSink> {
+public:
+    explicit RecordingBackup(CallLog& log) : RecordingRun(log, "backup") {}
+    dmo::HRESULT SetInitialize(bool on) override {
+        return Note(std::string("SetInitialize ") + (on ? "1" : "0"));
+    }
+    dmo::HRESULT SQLBackup(dmo::IServer* server) override { return RunScripted(server); }
+};
+
+class RecordingRestore final : public RecordingRun<dmo::IRestore, dmo::IWSQLDMORestoreSink> {
+public:
+    explicit RecordingRestore(CallLog& log) : RecordingRun(log, "restore") {}
+    dmo::HRESULT SetReplaceDatabase(bool on) override {
+        return Note(std::string("SetReplaceDatabase ") + (on ? "1" : "0"));
+    }
+    dmo::HRESULT SQLRestore(dmo::IServer* server) override { return RunScripted(server); }
 };
 
 class RecordingApplication final : public dmo::Object<dmo::IApplication> {
@@ -114,4 +193,28 @@ private:
 // Registers the four doubles with the object registry; each creation makes a
 // new double whose requests go to `log`. `server` (if given) receives the
 // server double created last.
-void RegisterRecordingObjects(CallLog& log, RecordingServer** server = nullptr);
+void RegisterRecordingObjects(CallLog& log, RecordingServer** server = nullptr,
+                              RecordingBackup** backup = nullptr,
+                              RecordingRestore** restore = nullptr);
+
+template <class Run, class Sink>
+dmo::HRESULT RecordingRun<Run, Sink>::Note(const std::string& call, const char16_t* text) {
+    log_.Add(name_ + "." + call + (text != nullptr ? " " + platform::ToUtf8(text) : ""));
+    return dmo::S_OK;
+}
+
+template <class Run, class Sink>
+dmo::HRESULT RecordingRun<Run, Sink>::RunScripted(dmo::IServer* server) {
+    Note(server != nullptr ? "Run with the server" : "Run without a server");
+    if (sink_ != nullptr) {
+        for (int percent : script.percents)
+            sink_->OnPercent(u"", percent);
+        if (script.nextVolume)
+            sink_->OnNextVolume(script.nextVolume->c_str());
+        if (script.complete)
+            sink_->OnComplete(script.complete->c_str());
+    }
+    if (script.errorInfo)
+        dmo::SetErrorInfo(*script.errorInfo);
+    return script.runResult;
+}

@@ -1,0 +1,65 @@
+#include "instance/Transfer.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "instance/Sqlite.h"
+
+namespace instance {
+
+TransferResult TransferInSteps(const std::filesystem::path& from, const std::filesystem::path& to,
+                               int step, const std::atomic<bool>& abort,
+                               const std::function<void(int percent)>& onPercent) {
+    TransferResult result;
+    Connection source;
+    if (!source.OpenReadOnly(from)) {
+        result.error = source.Error();
+        return result;
+    }
+    Connection target;
+    if (!target.Open(to, true)) {
+        result.error = target.Error();
+        return result;
+    }
+    sqlite3_backup* copy = sqlite3_backup_init(target.Handle(), "main", source.Handle(), "main");
+    if (copy == nullptr) {
+        result.error = sqlite3_errmsg(target.Handle());
+        return result;
+    }
+    step = std::clamp(step, 1, 100);
+    int told = 0;  // the last multiple of the step told
+    int pagesPerStep = 1;
+    int code = SQLITE_OK;
+    while (true) {
+        if (abort.load()) {
+            sqlite3_backup_finish(copy);
+            result.outcome = TransferResult::Outcome::kAborted;
+            return result;
+        }
+        code = sqlite3_backup_step(copy, pagesPerStep);
+        const int total = sqlite3_backup_pagecount(copy);
+        const int left = sqlite3_backup_remaining(copy);
+        pagesPerStep = std::max(1, total / 100);
+        if (code != SQLITE_OK && code != SQLITE_DONE && code != SQLITE_BUSY &&
+            code != SQLITE_LOCKED) {
+            break;
+        }
+        const int percent = code == SQLITE_DONE || total == 0 ? 100 : (total - left) * 100 / total;
+        while (told + step <= percent) {
+            told += step;
+            onPercent(told);
+        }
+        if (code == SQLITE_DONE)
+            break;
+    }
+    result.pages = sqlite3_backup_pagecount(copy);
+    if (sqlite3_backup_finish(copy) != SQLITE_OK || code != SQLITE_DONE) {
+        result.error = sqlite3_errmsg(target.Handle());
+        return result;
+    }
+    result.outcome = TransferResult::Outcome::kDone;
+    return result;
+}
+
+}  // namespace instance
