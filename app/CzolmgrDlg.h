@@ -5,6 +5,7 @@
 // Thread contract: UI thread, except EnableOperationControls and the worker
 // methods, which run on the worker threads.
 #include <QIcon>
+#include <atomic>
 #include <functional>
 
 #include "dmo/Unknown.h"
@@ -53,6 +54,8 @@ public:
     void CheckDatabase();
     void RepairDatabase();
     void ReindexDatabase();
+    // How many worker threads have not yet returned from their work.
+    int RunningWorkers() const;
 
 protected:
     bool OnInitDialog() override;
@@ -80,6 +83,7 @@ protected:
     ui::Button m_btnCheckDB;
     ui::Button m_btnReIndex;
     ui::Button m_btnSchedule;
+    std::atomic<int> m_nRunningWorkers{0};
 
 private:
     void SetUpActivityLog();

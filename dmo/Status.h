@@ -22,6 +22,7 @@ inline constexpr HRESULT E_FAIL = MakeStatus(0x80004005u);
 inline constexpr HRESULT E_UNEXPECTED = MakeStatus(0x8000FFFFu);
 inline constexpr HRESULT E_OUTOFMEMORY = MakeStatus(0x8007000Eu);
 inline constexpr HRESULT E_INVALIDARG = MakeStatus(0x80070057u);
+inline constexpr HRESULT E_ACCESSDENIED = MakeStatus(0x80070005u);
 inline constexpr HRESULT CLASS_E_NOAGGREGATION = MakeStatus(0x80040110u);
 inline constexpr HRESULT REGDB_E_CLASSNOTREG = MakeStatus(0x80040154u);
 inline constexpr HRESULT CO_E_NOTINITIALIZED = MakeStatus(0x800401F0u);

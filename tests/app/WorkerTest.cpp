@@ -40,8 +40,7 @@ TEST_F(WorkerTest, EachButtonRunsItsWorkWithTheControlsOffAndBringsThemBack) {
             EXPECT_FALSE(Enabled(id)) << id;
         EXPECT_FALSE(dlg->TimerInterval(1).has_value());
         EXPECT_TRUE(Enabled(ui::IDOK));  // Exit stays usable
-        // The worker's last step switches every control back at once.
-        ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_SCHEDULE); }));
+        ASSERT_TRUE(WaitForWorkers());
         EXPECT_GT(g_ctlActivityLog.GetItemCount(), lines);
         for (int id : kOperationControls)
             EXPECT_TRUE(Enabled(id)) << id;
@@ -55,11 +54,11 @@ TEST_F(WorkerTest, BackupAloneShowsTheWaitCursorUntilTheMouseMoves) {
     Open();
     dlg->SendCommand(IDC_CONNECT);
     dlg->SendCommand(IDC_CHECKDB);
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_SCHEDULE); }));
+    ASSERT_TRUE(WaitForWorkers());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     dlg->SendCommand(IDC_BACKUP);
-    ASSERT_TRUE(WaitFor([&] { return Enabled(IDC_SCHEDULE); }));
+    ASSERT_TRUE(WaitForWorkers());
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     QTest::mouseMove(Widget(IDC_BACKUP));

@@ -44,7 +44,7 @@ protected:
     Lines Run(int button) {
         const int before = g_ctlActivityLog.GetItemCount();
         dlg->SendCommand(button);
-        EXPECT_TRUE(WaitFor([&] { return Enabled(IDC_SCHEDULE) && Enabled(IDC_CONNECT); }));
+        EXPECT_TRUE(WaitForWorkers());
         EXPECT_EQ(dlg->TimerInterval(1), 5000);
         Lines lines;
         for (int i = before; i < g_ctlActivityLog.GetItemCount(); ++i) {

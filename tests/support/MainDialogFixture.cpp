@@ -6,6 +6,7 @@
 #include "dmo/Registry.h"
 #include "instance/Registration.h"
 #include "tests/support/RecordingObjects.h"
+#include "tests/support/Wait.h"
 #include "ui/App.h"
 #include "ui/Control.h"
 
@@ -60,4 +61,8 @@ bool MainDialogFixture::Enabled(int id) const {
 
 bool MainDialogFixture::Visible(int id) const {
     return dlg->GetDlgItem(id).IsWindowVisible();
+}
+
+bool MainDialogFixture::WaitForWorkers() {
+    return WaitFor([this] { return dlg->RunningWorkers() == 0; });
 }

@@ -23,6 +23,9 @@ protected:
     std::u16string Text(int id) const;
     bool Enabled(int id) const;
     bool Visible(int id) const;
+    // Waits, handling events, until every worker thread has returned; the
+    // progress lines posted before its end have been handled by then.
+    bool WaitForWorkers();
 
     TempHome home;
     FakePlatform machine;
