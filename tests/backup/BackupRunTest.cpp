@@ -55,6 +55,7 @@ protected:
         const int before = g_ctlActivityLog.GetItemCount();
         dlg->SendCommand(button);
         EXPECT_TRUE(WaitForWorkers());
+        ExpectOperationsBack();
         // The progress lines were posted before the worker's last step, which
         // the UI thread carries out after them.
         Lines lines;

@@ -27,7 +27,7 @@ protected:
     void Run(int button) {
         dlg->SendCommand(button);
         ASSERT_TRUE(WaitForWorkers());
-        EXPECT_EQ(dlg->TimerInterval(1), 5000);
+        ExpectOperationsBack();
     }
     // The requests of one object, by its name in the log.
     Calls Of(const std::string& object) {

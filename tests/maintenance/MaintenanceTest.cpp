@@ -45,7 +45,7 @@ protected:
         const int before = g_ctlActivityLog.GetItemCount();
         dlg->SendCommand(button);
         EXPECT_TRUE(WaitForWorkers());
-        EXPECT_EQ(dlg->TimerInterval(1), 5000);
+        ExpectOperationsBack();
         Lines lines;
         for (int i = before; i < g_ctlActivityLog.GetItemCount(); ++i) {
             lines.push_back(g_ctlActivityLog.GetItemText(i));

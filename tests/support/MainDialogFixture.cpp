@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "dmo/Registry.h"
 #include "instance/Registration.h"
+#include "res/resource.h"
 #include "tests/support/RecordingObjects.h"
 #include "tests/support/Wait.h"
 #include "ui/App.h"
@@ -65,4 +66,13 @@ bool MainDialogFixture::Visible(int id) const {
 
 bool MainDialogFixture::WaitForWorkers() {
     return WaitFor([this] { return dlg->RunningWorkers() == 0; });
+}
+
+void MainDialogFixture::ExpectOperationsBack() {
+    for (int id :
+         {IDC_SERVERS, IDC_DATABASES, IDC_CONNECT, IDC_DISCONNECT, IDC_BACKUPFILE, IDC_BACKUP,
+          IDC_RESTORE, IDC_BROWSE, IDC_SECURITY, IDC_CHECKDB, IDC_REINDEXDB, IDC_SCHEDULE}) {
+        EXPECT_TRUE(Enabled(id)) << "control " << id;
+    }
+    EXPECT_EQ(dlg->TimerInterval(1), 5000);
 }

@@ -26,6 +26,8 @@ protected:
     // Waits, handling events, until every worker thread has returned; the
     // progress lines posted before its end have been handled by then.
     bool WaitForWorkers();
+    // After a long operation: every operation control enabled, the status timer running.
+    void ExpectOperationsBack();
 
     TempHome home;
     FakePlatform machine;
