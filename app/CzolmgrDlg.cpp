@@ -127,12 +127,7 @@ void CzolmgrDlg::OnOK() {
             g_pRestore->Abort();
         if (g_pServer != nullptr) {
             g_pServer->ReleaseIdleFiles();
-            if (dmo::Failed(g_pServer->DisConnect())) {
-                ui::AppMessageBox(u"Failed disconnecting from the SQL Server");
-            } else {
-                g_bConnected = 0;
-                SetConnectedState(false);
-            }
+            DisconnectFromServer();
         }
     }
     EndDialog(ui::IDOK);

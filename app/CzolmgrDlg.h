@@ -104,5 +104,9 @@ private:
     // first entry or none, the entry's text otherwise. A name that does not fit
     // is refused with a message and the previous name stays.
     bool TakeServerName();
+    // Disconnects the server object: on success the dialog is disconnected, on
+    // failure the user is told and nothing changes.
+    void DisconnectFromServer();
+    void ChangeServiceAndDisconnect(const std::function<void()>& change);
     void StartStatusTimer();
 };

@@ -55,18 +55,6 @@ std::optional<Instance> ConnectedTo(dmo::IServer* server) {
     return ours != nullptr ? ours->ConnectedInstance() : std::nullopt;
 }
 
-dmo::HRESULT FindPoint(dmo::ConnectionPoint& events, const dmo::Guid& iid,
-                       dmo::IConnectionPoint** point) {
-    if (point == nullptr)
-        return dmo::E_POINTER;
-    *point = nullptr;
-    if (iid != events.SinkIid())
-        return dmo::CONNECT_E_NOCONNECTION;
-    events.AddRef();
-    *point = &events;
-    return dmo::S_OK;
-}
-
 void RemoveQuietly(const std::filesystem::path& file) {
     std::error_code ignored;
     std::filesystem::remove(file, ignored);
@@ -75,49 +63,6 @@ void RemoveQuietly(const std::filesystem::path& file) {
 }  // namespace
 
 // ---- backup
-
-BackupObject::BackupObject()
-    : events_(dmo::ComPtr<dmo::ConnectionPoint>::Adopt(
-          new dmo::ConnectionPoint(dmo::IWSQLDMOBackupSink::kIid))) {}
-
-RunSettings BackupObject::Settings() {
-    std::lock_guard lock(mutex_);
-    return settings_;
-}
-
-dmo::HRESULT BackupObject::SetDatabase(const char16_t* name) {
-    std::lock_guard lock(mutex_);
-    settings_.database = name != nullptr ? name : u"";
-    return dmo::S_OK;
-}
-
-dmo::HRESULT BackupObject::SetFiles(const char16_t* files) {
-    std::lock_guard lock(mutex_);
-    settings_.files = files != nullptr ? files : u"";
-    return dmo::S_OK;
-}
-
-dmo::HRESULT BackupObject::SetInitialize(bool initialize) {
-    std::lock_guard lock(mutex_);
-    settings_.option = initialize;
-    return dmo::S_OK;
-}
-
-dmo::HRESULT BackupObject::SetPercentCompleteNotification(std::int32_t step) {
-    std::lock_guard lock(mutex_);
-    settings_.step = step;
-    return dmo::S_OK;
-}
-
-dmo::HRESULT BackupObject::Abort() {
-    abort_ = true;
-    return dmo::S_OK;
-}
-
-dmo::HRESULT BackupObject::FindConnectionPoint(const dmo::Guid& iid,
-                                               dmo::IConnectionPoint** point) {
-    return FindPoint(*events_.Get(), iid, point);
-}
 
 dmo::HRESULT BackupObject::GenerateSQL(std::u16string* statement) {
     if (statement == nullptr)
@@ -129,8 +74,7 @@ dmo::HRESULT BackupObject::GenerateSQL(std::u16string* statement) {
 }
 
 dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
-    abort_ = false;
-    const RunSettings s = Settings();
+    const RunSettings s = BeginRun();
     std::optional<Instance> connected = ConnectedTo(server);
     if (!connected)
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server is not connected.");
@@ -152,11 +96,8 @@ dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
     // Written beside the target and put in place only when complete.
     const std::filesystem::path partial = target->string() + ".partial";
     RemoveQuietly(partial);
-    const TransferResult copy =
-        TransferInSteps(database->file, partial, s.step, abort_, [this](int percent) {
-            events_->Fire<dmo::IWSQLDMOBackupSink>(
-                [percent](dmo::IWSQLDMOBackupSink& sink) { sink.OnPercent(u"", percent); });
-        });
+    const TransferResult copy = TransferInSteps(database->file, partial, s.step, abort_,
+                                                [this](int percent) { FirePercent(percent); });
     if (copy.outcome != TransferResult::Outcome::kDone) {
         RemoveQuietly(partial);
         if (copy.outcome == TransferResult::Outcome::kAborted) {
@@ -196,55 +137,11 @@ dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
     const std::u16string report = std::u16string(kBackupCompleteLead) + u"BACKUP DATABASE " +
                                   Bracketed(database->name) + u" successfully processed " +
                                   platform::FromUtf8(std::to_string(copy.pages)) + u" pages.";
-    events_->Fire<dmo::IWSQLDMOBackupSink>(
-        [&report](dmo::IWSQLDMOBackupSink& sink) { sink.OnComplete(report.c_str()); });
+    FireComplete(report);
     return dmo::S_OK;
 }
 
 // ---- restore
-
-RestoreObject::RestoreObject()
-    : events_(dmo::ComPtr<dmo::ConnectionPoint>::Adopt(
-          new dmo::ConnectionPoint(dmo::IWSQLDMORestoreSink::kIid))) {}
-
-RunSettings RestoreObject::Settings() {
-    std::lock_guard lock(mutex_);
-    return settings_;
-}
-
-dmo::HRESULT RestoreObject::SetDatabase(const char16_t* name) {
-    std::lock_guard lock(mutex_);
-    settings_.database = name != nullptr ? name : u"";
-    return dmo::S_OK;
-}
-
-dmo::HRESULT RestoreObject::SetFiles(const char16_t* files) {
-    std::lock_guard lock(mutex_);
-    settings_.files = files != nullptr ? files : u"";
-    return dmo::S_OK;
-}
-
-dmo::HRESULT RestoreObject::SetReplaceDatabase(bool replace) {
-    std::lock_guard lock(mutex_);
-    settings_.option = replace;
-    return dmo::S_OK;
-}
-
-dmo::HRESULT RestoreObject::SetPercentCompleteNotification(std::int32_t step) {
-    std::lock_guard lock(mutex_);
-    settings_.step = step;
-    return dmo::S_OK;
-}
-
-dmo::HRESULT RestoreObject::Abort() {
-    abort_ = true;
-    return dmo::S_OK;
-}
-
-dmo::HRESULT RestoreObject::FindConnectionPoint(const dmo::Guid& iid,
-                                                dmo::IConnectionPoint** point) {
-    return FindPoint(*events_.Get(), iid, point);
-}
 
 dmo::HRESULT RestoreObject::GenerateSQL(std::u16string* statement) {
     if (statement == nullptr)
@@ -256,8 +153,7 @@ dmo::HRESULT RestoreObject::GenerateSQL(std::u16string* statement) {
 }
 
 dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
-    abort_ = false;
-    const RunSettings s = Settings();
+    const RunSettings s = BeginRun();
     std::optional<Instance> connected = ConnectedTo(server);
     if (!connected)
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server is not connected.");
@@ -297,11 +193,8 @@ dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
     }
     const std::filesystem::path restoring = file.string() + ".restoring";
     RemoveQuietly(restoring);
-    const TransferResult copy =
-        TransferInSteps(*source, restoring, s.step, abort_, [this](int percent) {
-            events_->Fire<dmo::IWSQLDMORestoreSink>(
-                [percent](dmo::IWSQLDMORestoreSink& sink) { sink.OnPercent(u"", percent); });
-        });
+    const TransferResult copy = TransferInSteps(*source, restoring, s.step, abort_,
+                                                [this](int percent) { FirePercent(percent); });
     if (copy.outcome != TransferResult::Outcome::kDone) {
         RemoveQuietly(restoring);
         if (copy.outcome == TransferResult::Outcome::kAborted) {
@@ -332,8 +225,7 @@ dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
     const std::u16string report = std::u16string(kRestoreCompleteLead) + u"RESTORE DATABASE " +
                                   Bracketed(name) + u" successfully processed " +
                                   platform::FromUtf8(std::to_string(copy.pages)) + u" pages.";
-    events_->Fire<dmo::IWSQLDMORestoreSink>(
-        [&report](dmo::IWSQLDMORestoreSink& sink) { sink.OnComplete(report.c_str()); });
+    FireComplete(report);
     return dmo::S_OK;
 }
 

@@ -21,48 +21,85 @@ struct RunSettings {
     std::int32_t step = 10;
 };
 
-class BackupObject final : public dmo::Object<dmo::IBackup, dmo::IConnectionPointContainer> {
+// What the backup and restore objects share: their settings, the abort
+// request, and the connection point through which `Sink`s get the events.
+template <class Run, class Sink>
+class RunObject : public dmo::Object<Run, dmo::IConnectionPointContainer> {
 public:
-    BackupObject();
+    RunObject()
+        : events_(dmo::ComPtr<dmo::ConnectionPoint>::Adopt(new dmo::ConnectionPoint(Sink::kIid))) {}
 
-    dmo::HRESULT SetDatabase(const char16_t* name) override;
-    dmo::HRESULT SetFiles(const char16_t* files) override;
-    dmo::HRESULT SetInitialize(bool initialize) override;
-    dmo::HRESULT SetPercentCompleteNotification(std::int32_t step) override;
-    dmo::HRESULT SQLBackup(dmo::IServer* server) override;
-    dmo::HRESULT GenerateSQL(std::u16string* statement) override;
-    dmo::HRESULT Abort() override;
-    dmo::HRESULT FindConnectionPoint(const dmo::Guid& iid, dmo::IConnectionPoint** point) override;
+    dmo::HRESULT SetDatabase(const char16_t* name) override {
+        return Change([&](RunSettings& s) { s.database = name != nullptr ? name : u""; });
+    }
+    dmo::HRESULT SetFiles(const char16_t* files) override {
+        return Change([&](RunSettings& s) { s.files = files != nullptr ? files : u""; });
+    }
+    dmo::HRESULT SetPercentCompleteNotification(std::int32_t step) override {
+        return Change([&](RunSettings& s) { s.step = step; });
+    }
+    dmo::HRESULT Abort() override {
+        abort_ = true;
+        return dmo::S_OK;
+    }
+    dmo::HRESULT FindConnectionPoint(const dmo::Guid& iid, dmo::IConnectionPoint** point) override {
+        if (point == nullptr)
+            return dmo::E_POINTER;
+        *point = nullptr;
+        if (iid != Sink::kIid)
+            return dmo::CONNECT_E_NOCONNECTION;
+        events_->AddRef();
+        *point = events_.Get();
+        return dmo::S_OK;
+    }
+
+protected:
+    template <class Edit>
+    dmo::HRESULT Change(Edit edit) {
+        std::lock_guard lock(mutex_);
+        edit(settings_);
+        return dmo::S_OK;
+    }
+    RunSettings Settings() {
+        std::lock_guard lock(mutex_);
+        return settings_;
+    }
+    // A new run forgets an abort asked for before it.
+    RunSettings BeginRun() {
+        abort_ = false;
+        return Settings();
+    }
+    void FirePercent(int percent) {
+        events_->template Fire<Sink>([percent](Sink& sink) { sink.OnPercent(u"", percent); });
+    }
+    void FireComplete(const std::u16string& report) {
+        events_->template Fire<Sink>([&report](Sink& sink) { sink.OnComplete(report.c_str()); });
+    }
+
+    std::atomic<bool> abort_{false};
 
 private:
-    RunSettings Settings();
-
     std::mutex mutex_;
     RunSettings settings_;
-    std::atomic<bool> abort_{false};
     dmo::ComPtr<dmo::ConnectionPoint> events_;
 };
 
-class RestoreObject final : public dmo::Object<dmo::IRestore, dmo::IConnectionPointContainer> {
+class BackupObject final : public RunObject<dmo::IBackup, dmo::IWSQLDMOBackupSink> {
 public:
-    RestoreObject();
+    dmo::HRESULT SetInitialize(bool initialize) override {
+        return Change([&](RunSettings& s) { s.option = initialize; });
+    }
+    dmo::HRESULT SQLBackup(dmo::IServer* server) override;
+    dmo::HRESULT GenerateSQL(std::u16string* statement) override;
+};
 
-    dmo::HRESULT SetDatabase(const char16_t* name) override;
-    dmo::HRESULT SetFiles(const char16_t* files) override;
-    dmo::HRESULT SetReplaceDatabase(bool replace) override;
-    dmo::HRESULT SetPercentCompleteNotification(std::int32_t step) override;
+class RestoreObject final : public RunObject<dmo::IRestore, dmo::IWSQLDMORestoreSink> {
+public:
+    dmo::HRESULT SetReplaceDatabase(bool replace) override {
+        return Change([&](RunSettings& s) { s.option = replace; });
+    }
     dmo::HRESULT SQLRestore(dmo::IServer* server) override;
     dmo::HRESULT GenerateSQL(std::u16string* statement) override;
-    dmo::HRESULT Abort() override;
-    dmo::HRESULT FindConnectionPoint(const dmo::Guid& iid, dmo::IConnectionPoint** point) override;
-
-private:
-    RunSettings Settings();
-
-    std::mutex mutex_;
-    RunSettings settings_;
-    std::atomic<bool> abort_{false};
-    dmo::ComPtr<dmo::ConnectionPoint> events_;
 };
 
 // The fixed start of the completion texts: 63 characters for a backup, 64 for

@@ -64,8 +64,11 @@ void CzolmgrDlg::FillDatabaseList() {
 }
 
 void CzolmgrDlg::OnDisconnect() {
-    if (g_pServer == nullptr)
-        return;
+    if (g_pServer != nullptr)
+        DisconnectFromServer();
+}
+
+void CzolmgrDlg::DisconnectFromServer() {
     if (dmo::Failed(g_pServer->DisConnect())) {
         ui::AppMessageBox(u"Failed disconnecting from the SQL Server");
         return;

@@ -54,15 +54,7 @@ void CzolmgrDlg::OnStartStop() {
     ui::WaitCursor wait;
     const std::int32_t nStatus = ReadStatus();
     if (nStatus == dmo::kStatusRunning && g_pServer != nullptr) {
-        g_pServer->Connect(g_szServerName.c_str(), g_szLogin.c_str(), g_szPassword.c_str());
-        g_pServer->Shutdown(true);
-        UpdateServiceStatus();
-        if (dmo::Failed(g_pServer->DisConnect())) {
-            ui::AppMessageBox(u"Failed disconnecting from the SQL Server");
-        } else {
-            g_bConnected = 0;
-            SetConnectedState(false);
-        }
+        ChangeServiceAndDisconnect([] { g_pServer->Shutdown(true); });
     } else if (nStatus == dmo::kStatusStopped && g_pServer != nullptr) {
         g_pServer->Start(false, nullptr, nullptr, nullptr);
     }
@@ -73,17 +65,18 @@ void CzolmgrDlg::OnPauseContinue() {
     ui::WaitCursor wait;
     const std::int32_t nStatus = ReadStatus();
     if (nStatus == dmo::kStatusRunning && g_pServer != nullptr) {
-        g_pServer->Connect(g_szServerName.c_str(), g_szLogin.c_str(), g_szPassword.c_str());
-        g_pServer->Pause();
-        UpdateServiceStatus();
-        if (dmo::Failed(g_pServer->DisConnect())) {
-            ui::AppMessageBox(u"Failed disconnecting from the SQL Server");
-        } else {
-            g_bConnected = 0;
-            SetConnectedState(false);
-        }
+        ChangeServiceAndDisconnect([] { g_pServer->Pause(); });
     } else if (nStatus == dmo::kStatusPaused && g_pServer != nullptr) {
         g_pServer->Continue();
     }
     UpdateServiceStatus();
+}
+
+// A stop or a pause goes through a connection of its own (the dialog may be
+// connected already), and the connection ends with it.
+void CzolmgrDlg::ChangeServiceAndDisconnect(const std::function<void()>& change) {
+    g_pServer->Connect(g_szServerName.c_str(), g_szLogin.c_str(), g_szPassword.c_str());
+    change();
+    UpdateServiceStatus();
+    DisconnectFromServer();
 }

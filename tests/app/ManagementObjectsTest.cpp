@@ -28,21 +28,26 @@ void PrintTo(const CreationCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class CreationTest : public MainDialogFixture,
-                     public ::testing::WithParamInterface<CreationCase> {};
+class CreationTest : public MainDialogFixture, public ::testing::WithParamInterface<CreationCase> {
+protected:
+    // Opens the dialog on the real instance with the case's failure arranged.
+    void OpenFailing(const CreationCase& c) {
+        instance::RegisterClasses();
+        useInstance = false;
+        if (c.failInitialise) {
+            dmo::Registry::Instance().FailInitialize(dmo::E_FAIL);
+        } else {
+            dmo::Registry::Instance().FailCreation(c.failing, dmo::E_OUTOFMEMORY);
+        }
+        Open();
+    }
+};
 
 }  // namespace
 
 TEST_P(CreationTest, FirstFailureShowsItsMessageAndStopsTheCreations) {
     const CreationCase& c = GetParam();
-    instance::RegisterClasses();
-    useInstance = false;
-    if (c.failInitialise) {
-        dmo::Registry::Instance().FailInitialize(dmo::E_FAIL);
-    } else {
-        dmo::Registry::Instance().FailCreation(c.failing, dmo::E_OUTOFMEMORY);
-    }
-    Open();
+    OpenFailing(c);
 
     ASSERT_EQ(responder.boxes.size(), 1u);
     EXPECT_EQ(responder.boxes[0].text, c.message);
@@ -69,14 +74,7 @@ TEST_P(CreationTest, FirstFailureShowsItsMessageAndStopsTheCreations) {
 
 TEST_P(CreationTest, HandlersWithoutTheirObjectsDoNothing) {
     const CreationCase& c = GetParam();
-    instance::RegisterClasses();
-    useInstance = false;
-    if (c.failInitialise) {
-        dmo::Registry::Instance().FailInitialize(dmo::E_FAIL);
-    } else {
-        dmo::Registry::Instance().FailCreation(c.failing, dmo::E_OUTOFMEMORY);
-    }
-    Open();
+    OpenFailing(c);
     responder.boxes.clear();
     for (int id : {IDC_CONNECT, IDC_STARTSTOP})
         dlg->SendCommand(id);

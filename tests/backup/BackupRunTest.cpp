@@ -51,38 +51,17 @@ protected:
         }
         dlg->OnSelchangeDatabase();
     }
-    Lines Run(int button) {
-        const int before = g_ctlActivityLog.GetItemCount();
-        dlg->SendCommand(button);
-        EXPECT_TRUE(WaitForWorkers());
-        ExpectOperationsBack();
-        // The progress lines were posted before the worker's last step, which
-        // the UI thread carries out after them.
-        Lines lines;
-        for (int i = before; i < g_ctlActivityLog.GetItemCount(); ++i) {
-            lines.push_back(g_ctlActivityLog.GetItemText(i));
-        }
-        return lines;
-    }
     std::filesystem::path Database(const std::u16string& name) {
         return instance::Instance::Locate(u"TESTBOX\\ZOL", nullptr)->FindDatabase(name)->file;
     }
     std::filesystem::path BackupFile() { return home.Path() / "drive_c/ZOLBackup/zol.bak"; }
-    std::vector<ScriptedResponder::Box> ErrorBoxes() {
-        std::vector<ScriptedResponder::Box> boxes;
-        for (const auto& box : responder.boxes) {
-            if (box.caption == u"Error")
-                boxes.push_back(box);
-        }
-        return boxes;
-    }
 };
 
 }  // namespace
 
 TEST_F(BackupRunTest, BackupChecksThenWritesARealBackupWithProgress) {
     Connect();
-    const Lines lines = Run(IDC_BACKUP);
+    const Lines lines = RunOperation(IDC_BACKUP);
     ASSERT_GE(lines.size(), 23u);
     EXPECT_EQ(lines[0], u"Checking database integrity . . .");
     EXPECT_EQ(lines[1], u"Database passes all integrity tests");
@@ -92,7 +71,7 @@ TEST_F(BackupRunTest, BackupChecksThenWritesARealBackupWithProgress) {
     }
     EXPECT_TRUE(
         lines[22].starts_with(u"Backup Complete:  BACKUP DATABASE [zol] successfully processed "));
-    EXPECT_TRUE(ErrorBoxes().empty());
+    EXPECT_TRUE(responder.Captioned(u"Error").empty());
     ASSERT_TRUE(std::filesystem::exists(BackupFile()));
     EXPECT_EQ(Scalar(BackupFile(), "SELECT count(*) FROM orders"), 5);
     EXPECT_EQ(Scalar(BackupFile(), "SELECT count(*) FROM zolmgr_backup WHERE database = 'zol'"), 1);
@@ -102,9 +81,9 @@ TEST_F(BackupRunTest, BackupChecksThenWritesARealBackupWithProgress) {
 
 TEST_F(BackupRunTest, RestoreBringsTheRowsBack) {
     Connect();
-    Run(IDC_BACKUP);
+    RunOperation(IDC_BACKUP);
     Sql(Database(u"zol"), "DELETE FROM orders; INSERT INTO customers(name) VALUES('stray');");
-    const Lines lines = Run(IDC_RESTORE);
+    const Lines lines = RunOperation(IDC_RESTORE);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), u"Restore Percent:  5");
     EXPECT_TRUE(
@@ -118,11 +97,11 @@ TEST_F(BackupRunTest, RestoreBringsTheRowsBack) {
 
 TEST_F(BackupRunTest, RestoreToATypedNameMakesThatDatabase) {
     Connect();
-    Run(IDC_BACKUP);
+    RunOperation(IDC_BACKUP);
     ui::ComboBox(dlg.get(), IDC_DATABASES).SetCurSel(-1);
     dlg->GetDlgItem(IDC_DATABASES).SetWindowText(u"zol copy/../x");
-    Run(IDC_RESTORE);
-    EXPECT_TRUE(ErrorBoxes().empty());
+    RunOperation(IDC_RESTORE);
+    EXPECT_TRUE(responder.Captioned(u"Error").empty());
     EXPECT_EQ(g_szDatabaseName.View(), u"zol copy/../x");
     EXPECT_EQ(Text(IDC_BACKUPFILE), u"C:\\ZOLBackup\\zol.bak");
     const auto file = Database(u"zol copy/../x");
@@ -138,8 +117,8 @@ TEST_F(BackupRunTest, RestoreFromAFileThatIsNoBackupIsRefusedAndTouchesNothing) 
     Connect();
     std::filesystem::create_directories(BackupFile().parent_path());
     std::ofstream(BackupFile()) << "not a backup at all";
-    Run(IDC_RESTORE);
-    const auto boxes = ErrorBoxes();
+    RunOperation(IDC_RESTORE);
+    const auto boxes = responder.Captioned(u"Error");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text,
               u"Restore returned Error Code: 80004005\r\n[zolmgr] The file "
@@ -150,26 +129,26 @@ TEST_F(BackupRunTest, RestoreFromAFileThatIsNoBackupIsRefusedAndTouchesNothing) 
 
 TEST_F(BackupRunTest, RestoreIsRefusedWhileAnotherSessionUsesTheDatabase) {
     Connect();
-    Run(IDC_BACKUP);
+    RunOperation(IDC_BACKUP);
     std::u16string error;
     auto holder = instance::Session::Open(Database(u"zol"), &error);
     ASSERT_TRUE(holder);
     Sql(Database(u"zol"), "DELETE FROM orders");
-    Run(IDC_RESTORE);
-    ASSERT_EQ(ErrorBoxes().size(), 1u);
-    EXPECT_NE(ErrorBoxes()[0].text.find(u"is in use"), std::u16string::npos);
+    RunOperation(IDC_RESTORE);
+    ASSERT_EQ(responder.Captioned(u"Error").size(), 1u);
+    EXPECT_NE(responder.Captioned(u"Error")[0].text.find(u"is in use"), std::u16string::npos);
     EXPECT_EQ(Scalar(Database(u"zol"), "SELECT count(*) FROM orders"), 0);
 }
 
 TEST_F(BackupRunTest, AFailedBackupLeavesThePreviousBackupInPlace) {
     Connect();
-    Run(IDC_BACKUP);
+    RunOperation(IDC_BACKUP);
     const auto before = std::filesystem::file_size(BackupFile());
     Sql(BackupFile(), "CREATE TABLE marker(x)");  // tells this backup from a new one
     g_szDatabaseName.Assign(u"gone");             // the run will not find it
-    Run(IDC_BACKUP);
-    ASSERT_EQ(ErrorBoxes().size(), 1u);
-    EXPECT_EQ(ErrorBoxes()[0].text,
+    RunOperation(IDC_BACKUP);
+    ASSERT_EQ(responder.Captioned(u"Error").size(), 1u);
+    EXPECT_EQ(responder.Captioned(u"Error")[0].text,
               u"Backup returned Error Code: 80004005\r\n[zolmgr] The "
               u"database 'gone' does not exist.");
     EXPECT_GE(std::filesystem::file_size(BackupFile()), before);
@@ -183,7 +162,7 @@ TEST_F(BackupRunTest, AnAbortedBackupLeavesNoPartialFileAndTheOldOneIntact) {
         "CREATE TABLE filler(x);"
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
         "INSERT INTO filler SELECT printf('%0500d', i) FROM n;");
-    Run(IDC_BACKUP);
+    RunOperation(IDC_BACKUP);
     Sql(BackupFile(), "CREATE TABLE marker(x)");
 
     dmo::ComPtr<dmo::IConnectionPointContainer> container;
@@ -197,9 +176,9 @@ TEST_F(BackupRunTest, AnAbortedBackupLeavesNoPartialFileAndTheOldOneIntact) {
     ASSERT_EQ(point->Advise(static_cast<dmo::IWSQLDMOBackupSink*>(aborting.Get()), &cookie),
               dmo::S_OK);
 
-    const Lines lines = Run(IDC_BACKUP);
+    const Lines lines = RunOperation(IDC_BACKUP);
     point->Unadvise(cookie);
-    EXPECT_TRUE(ErrorBoxes().empty());  // an abort is no error to show
+    EXPECT_TRUE(responder.Captioned(u"Error").empty());  // an abort is no error to show
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const auto& l) { return l.starts_with(u"Backup Complete"); }),
               0);
@@ -212,7 +191,7 @@ TEST_F(BackupRunTest, TheBackupOfADamagedDatabaseWarnsThenGoesOn) {
     Connect();
     const auto file = Database(u"zol");
     ZeroPage(file, RootPage(file, "customers_name"));
-    Run(IDC_BACKUP);
+    RunOperation(IDC_BACKUP);
     ASSERT_FALSE(responder.boxes.empty());
     EXPECT_TRUE(responder.boxes[0].text.starts_with(u"Problems detected!!!"));
     EXPECT_TRUE(std::filesystem::exists(BackupFile()));

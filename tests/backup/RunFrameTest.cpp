@@ -24,11 +24,6 @@ protected:
         g_szDatabaseName.Assign(u"zol");
         log.Clear();
     }
-    void Run(int button) {
-        dlg->SendCommand(button);
-        ASSERT_TRUE(WaitForWorkers());
-        ExpectOperationsBack();
-    }
     // The requests of one object, by its name in the log.
     Calls Of(const std::string& object) {
         Calls calls;
@@ -37,15 +32,6 @@ protected:
                 calls.push_back(call.substr(object.size() + 1));
         }
         return calls;
-    }
-    // The boxes of the run itself: the check's own are left out.
-    std::vector<ScriptedResponder::Box> ErrorBoxes() {
-        std::vector<ScriptedResponder::Box> boxes;
-        for (const auto& box : responder.boxes) {
-            if (box.caption == u"Error")
-                boxes.push_back(box);
-        }
-        return boxes;
     }
 
     CallLog log;
@@ -61,12 +47,12 @@ TEST_F(RunFrameTest, BackupSetsItsObjectInOrderAndRunsOnTheServer) {
     backup->script.percents = {5, 10};
     backup->script.complete = std::u16string(63, u'x') + u"finished";
     const int before = g_ctlActivityLog.GetItemCount();
-    Run(IDC_BACKUP);
+    RunOperation(IDC_BACKUP);
     EXPECT_EQ(Of("backup"),
               (Calls{"FindConnectionPoint", "Advise", "SetDatabase zol",
                      "SetFiles C:\\ZOLBackup\\zol.bak", "SetInitialize 1",
                      "SetPercentCompleteNotification 5", "Run with the server", "Unadvise 42"}));
-    EXPECT_TRUE(ErrorBoxes().empty());
+    EXPECT_TRUE(responder.Captioned(u"Error").empty());
     ASSERT_TRUE(WaitFor([&] { return g_ctlActivityLog.GetItemCount() >= before + 3; }));
     const int count = g_ctlActivityLog.GetItemCount();
     EXPECT_EQ(g_ctlActivityLog.GetItemText(count - 3), u"Backup Percent:  5");
@@ -96,8 +82,8 @@ TEST_F(RunFrameTest, EachConnectionPointFailureHasItsMessageAndNoRun) {
             c.arrange(button == IDC_BACKUP ? backup->script : restore->script);
             responder.boxes.clear();
             log.Clear();
-            Run(button);
-            const auto boxes = ErrorBoxes();
+            RunOperation(button);
+            const auto boxes = responder.Captioned(u"Error");
             ASSERT_EQ(boxes.size(), 1u);
             EXPECT_EQ(boxes[0].text, c.message);
             EXPECT_EQ(boxes[0].type, ui::MB_OK);  // no icon
@@ -126,8 +112,8 @@ TEST_F(RunFrameTest, AFailedRunReportsItsCodeAndDescription) {
         backup->script.runResult = c.status;
         backup->script.errorInfo = c.description;
         responder.boxes.clear();
-        Run(IDC_BACKUP);
-        const auto boxes = ErrorBoxes();
+        RunOperation(IDC_BACKUP);
+        const auto boxes = responder.Captioned(u"Error");
         if (c.report) {
             ASSERT_EQ(boxes.size(), 1u);
             EXPECT_EQ(boxes[0].text, *c.report);
@@ -137,16 +123,16 @@ TEST_F(RunFrameTest, AFailedRunReportsItsCodeAndDescription) {
     }
     restore->script.runResult = dmo::E_FAIL;
     responder.boxes.clear();
-    Run(IDC_RESTORE);
-    ASSERT_EQ(ErrorBoxes().size(), 1u);
-    EXPECT_EQ(ErrorBoxes()[0].text, u"Restore returned Error Code: 80004005\r\n");
+    RunOperation(IDC_RESTORE);
+    ASSERT_EQ(responder.Captioned(u"Error").size(), 1u);
+    EXPECT_EQ(responder.Captioned(u"Error")[0].text, u"Restore returned Error Code: 80004005\r\n");
 }
 
 TEST_F(RunFrameTest, AFailedUnadviseIsReportedAndTheRunEndsNormally) {
     OpenWithDoubles();
     restore->script.unadviseResult = dmo::CONNECT_E_NOCONNECTION;
-    Run(IDC_RESTORE);
-    const auto boxes = ErrorBoxes();
+    RunOperation(IDC_RESTORE);
+    const auto boxes = responder.Captioned(u"Error");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, u"Failed in Unadvise function.");
 }
@@ -155,7 +141,7 @@ TEST_F(RunFrameTest, RestoreTakesATypedNameAndLeavesThePathAlone) {
     OpenWithDoubles();
     ui::ComboBox(dlg.get(), IDC_DATABASES).SetCurSel(-1);
     dlg->GetDlgItem(IDC_DATABASES).SetWindowText(u"newdb");
-    Run(IDC_RESTORE);
+    RunOperation(IDC_RESTORE);
     EXPECT_EQ(Of("restore"),
               (Calls{"FindConnectionPoint", "Advise", "SetDatabase newdb",
                      "SetFiles C:\\ZOLBackup\\zol.bak", "SetReplaceDatabase 1",
@@ -169,7 +155,7 @@ TEST_F(RunFrameTest, APathOrNameTooLongForItsFieldIsRefusedAndNothingRuns) {
     const std::u16string longPath = u"C:\\" + std::u16string(100, u'p') + u".bak";
     dlg->GetDlgItem(IDC_BACKUPFILE).SetWindowText(longPath);
     for (int button : {IDC_BACKUP, IDC_RESTORE})
-        Run(button);
+        RunOperation(button);
     EXPECT_EQ(responder.Texts(),
               (Texts{u"The backup file path is longer than 99 characters and cannot be used.",
                      u"The backup file path is longer than 99 characters and cannot be used."}));
@@ -182,7 +168,7 @@ TEST_F(RunFrameTest, APathOrNameTooLongForItsFieldIsRefusedAndNothingRuns) {
     dlg->GetDlgItem(IDC_BACKUPFILE).SetWindowText(u"C:\\ZOLBackup\\zol.bak");
     ui::ComboBox(dlg.get(), IDC_DATABASES).SetCurSel(-1);
     dlg->GetDlgItem(IDC_DATABASES).SetWindowText(std::u16string(100, u'n'));
-    Run(IDC_RESTORE);
+    RunOperation(IDC_RESTORE);
     EXPECT_EQ(responder.Texts(),
               Texts{u"The database name is longer than 99 characters and cannot be used."});
     EXPECT_TRUE(Of("restore").empty());

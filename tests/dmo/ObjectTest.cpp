@@ -3,31 +3,14 @@
 #include "dmo/ComPtr.h"
 #include "dmo/Object.h"
 #include "dmo/Server.h"
+#include "tests/dmo/Probe.h"
 
 namespace {
-
-// An interface of the tests' own.
-class IProbe : public dmo::IUnknown {
-public:
-    static constexpr dmo::Guid kIid = dmo::Guid::Parse("{5A0B0E00-0000-4000-8000-00000000AB01}");
-    virtual dmo::HRESULT Ping() = 0;
-
-protected:
-    ~IProbe() = default;
-};
-
 int g_destroyed = 0;
-
-class Probe final : public dmo::Object<IProbe> {
-public:
-    dmo::HRESULT Ping() override { return dmo::S_OK; }
-    ~Probe() override { ++g_destroyed; }
-};
-
 }  // namespace
 
 TEST(ObjectTest, QueryInterfaceAnswersForItsInterfacesOnly) {
-    auto* probe = new Probe();
+    auto* probe = new Probe(&g_destroyed);
     void* out = reinterpret_cast<void*>(0x1);
     EXPECT_EQ(probe->QueryInterface(dmo::IUnknown::kIid, &out), dmo::S_OK);
     EXPECT_NE(out, nullptr);
@@ -45,7 +28,7 @@ TEST(ObjectTest, QueryInterfaceAnswersForItsInterfacesOnly) {
 
 TEST(ObjectTest, LastReleaseDestroysTheObject) {
     g_destroyed = 0;
-    auto* probe = new Probe();
+    auto* probe = new Probe(&g_destroyed);
     EXPECT_EQ(probe->AddRef(), 2u);
     EXPECT_EQ(probe->Release(), 1u);
     EXPECT_EQ(g_destroyed, 0);
@@ -56,7 +39,7 @@ TEST(ObjectTest, LastReleaseDestroysTheObject) {
 TEST(ObjectTest, ComPtrReleasesItsReferenceAndConvertsByInterface) {
     g_destroyed = 0;
     {
-        auto held = dmo::ComPtr<IProbe>::Adopt(new Probe());
+        auto held = dmo::ComPtr<IProbe>::Adopt(new Probe(&g_destroyed));
         dmo::ComPtr<dmo::IUnknown> unknown = held.As<dmo::IUnknown>();
         EXPECT_TRUE(unknown);
         EXPECT_FALSE(held.As<dmo::IServer>());

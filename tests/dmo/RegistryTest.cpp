@@ -4,26 +4,12 @@
 #include "dmo/Object.h"
 #include "dmo/Registry.h"
 #include "dmo/Server.h"
+#include "tests/dmo/Probe.h"
 
 namespace {
 
-// An interface of the tests' own.
-class IProbe : public dmo::IUnknown {
-public:
-    static constexpr dmo::Guid kIid = dmo::Guid::Parse("{5A0B0E00-0000-4000-8000-00000000AB01}");
-    virtual dmo::HRESULT Ping() = 0;
-
-protected:
-    ~IProbe() = default;
-};
-
-class Backup final : public dmo::Object<IProbe> {
-public:
-    dmo::HRESULT Ping() override { return dmo::S_OK; }
-};
-
 dmo::HRESULT MakeBackup(const dmo::Guid& iid, void** object) {
-    auto* created = new Backup();
+    auto* created = new Probe();
     const dmo::HRESULT status = created->QueryInterface(iid, object);
     created->Release();
     return status;

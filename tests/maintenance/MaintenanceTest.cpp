@@ -40,18 +40,6 @@ protected:
         g_szDatabaseName.Assign(u"zol");
         log.Clear();
     }
-    // Runs an operation's button and waits for its worker to end.
-    Lines Run(int button) {
-        const int before = g_ctlActivityLog.GetItemCount();
-        dlg->SendCommand(button);
-        EXPECT_TRUE(WaitForWorkers());
-        ExpectOperationsBack();
-        Lines lines;
-        for (int i = before; i < g_ctlActivityLog.GetItemCount(); ++i) {
-            lines.push_back(g_ctlActivityLog.GetItemText(i));
-        }
-        return lines;
-    }
     std::filesystem::path ZolFile() {
         return instance::Instance::Locate(u"TESTBOX\\ZOL", nullptr)->FindDatabase(u"zol")->file;
     }
@@ -74,8 +62,8 @@ protected:
 TEST_F(MaintenanceTest, APassingCheckLogsTwoLinesAndHidesRepair) {
     Connect();
     dlg->GetDlgItem(IDC_REPAIRDB).ShowWindow(true);  // shown by an earlier check
-    EXPECT_EQ(Run(IDC_CHECKDB), (Lines{u"Checking database integrity . . .",
-                                       u"Database passes all integrity tests"}));
+    EXPECT_EQ(RunOperation(IDC_CHECKDB), (Lines{u"Checking database integrity . . .",
+                                                u"Database passes all integrity tests"}));
     EXPECT_FALSE(Visible(IDC_REPAIRDB));
     EXPECT_TRUE(responder.boxes.empty());
 }
@@ -85,7 +73,7 @@ TEST_F(MaintenanceTest, ADamagedDatabaseIsFoundThenRepairedAfterYes) {
     const auto file = ZolFile();
     ZeroPage(file, RootPage(file, "customers_name"));
 
-    const Lines found = Run(IDC_CHECKDB);
+    const Lines found = RunOperation(IDC_CHECKDB);
     ASSERT_GE(found.size(), 2u);
     EXPECT_EQ(found.front(), u"Checking database integrity . . .");
     for (std::size_t i = 1; i < found.size(); ++i) {
@@ -96,7 +84,7 @@ TEST_F(MaintenanceTest, ADamagedDatabaseIsFoundThenRepairedAfterYes) {
     EXPECT_TRUE(Visible(IDC_REPAIRDB));
 
     responder.boxes.clear();
-    const Lines repaired = Run(IDC_REPAIRDB);
+    const Lines repaired = RunOperation(IDC_REPAIRDB);
     ASSERT_EQ(responder.boxes.size(), 1u);
     EXPECT_EQ(responder.boxes[0].type, ui::MB_YESNO | ui::MB_ICONQUESTION);
     EXPECT_TRUE(responder.boxes[0].text.starts_with(
@@ -106,15 +94,15 @@ TEST_F(MaintenanceTest, ADamagedDatabaseIsFoundThenRepairedAfterYes) {
                           u"Repair: table 'customers': 4 rows kept.") != repaired.end());
     EXPECT_TRUE(Visible(IDC_REPAIRDB));  // a repair does not hide it
 
-    EXPECT_EQ(Run(IDC_CHECKDB), (Lines{u"Checking database integrity . . .",
-                                       u"Database passes all integrity tests"}));
+    EXPECT_EQ(RunOperation(IDC_CHECKDB), (Lines{u"Checking database integrity . . .",
+                                                u"Database passes all integrity tests"}));
     EXPECT_FALSE(Visible(IDC_REPAIRDB));
 }
 
 TEST_F(MaintenanceTest, RepairDeclinedMakesNoRequest) {
     ConnectToDoubles();
     responder.answers = {ui::IDNO};
-    EXPECT_EQ(Run(IDC_REPAIRDB), Lines{});
+    EXPECT_EQ(RunOperation(IDC_REPAIRDB), Lines{});
     EXPECT_EQ(Requests(), Calls{});
 }
 
@@ -123,7 +111,7 @@ TEST_F(MaintenanceTest, SingleUserRefusedWhileAnotherSessionIsOpen) {
     std::u16string error;
     auto holder = instance::Session::Open(ZolFile(), &error);
     ASSERT_TRUE(holder);
-    EXPECT_EQ(Run(IDC_REPAIRDB), Lines{});
+    EXPECT_EQ(RunOperation(IDC_REPAIRDB), Lines{});
     ASSERT_EQ(responder.boxes.size(), 2u);
     EXPECT_EQ(responder.boxes[1].text, kSingleUser);
 }
@@ -132,7 +120,7 @@ TEST_F(MaintenanceTest, SingleUserIsLeftAfterARepairThatFailed) {
     ConnectToDoubles();
     database->checkStatus = dmo::E_FAIL;
     database->checkMessages = std::u16string(47, u'p') + u"repair went wrong";
-    EXPECT_EQ(Run(IDC_REPAIRDB), Lines{u"repair went wrong"});
+    EXPECT_EQ(RunOperation(IDC_REPAIRDB), Lines{u"repair went wrong"});
     EXPECT_EQ(Requests(), (Calls{"server.GetDatabaseByName zol", "database.GetDBOption",
                                  "options.SetSingleUser 1", "database.CheckTables 3",
                                  "options.SetSingleUser 0"}));
@@ -142,13 +130,13 @@ TEST_F(MaintenanceTest, SingleUserIsLeftAfterARepairThatFailed) {
 TEST_F(MaintenanceTest, RepairWithoutMessagesPassesAndSingleUserFailuresSaySo) {
     ConnectToDoubles();
     database->checkStatus = dmo::S_FALSE;  // no text: counts as passing
-    EXPECT_EQ(Run(IDC_REPAIRDB), Lines{u"Database passes all integrity tests"});
+    EXPECT_EQ(RunOperation(IDC_REPAIRDB), Lines{u"Database passes all integrity tests"});
 
     for (bool optionsFail : {true, false}) {
         responder.boxes.clear();
         database->optionsResult = optionsFail ? dmo::E_FAIL : dmo::S_OK;
         database->singleUserResult = optionsFail ? dmo::S_OK : dmo::E_FAIL;
-        EXPECT_EQ(Run(IDC_REPAIRDB), Lines{});
+        EXPECT_EQ(RunOperation(IDC_REPAIRDB), Lines{});
         ASSERT_EQ(responder.boxes.size(), 2u);
         EXPECT_EQ(responder.boxes[1].text, kSingleUser);
     }
@@ -157,7 +145,7 @@ TEST_F(MaintenanceTest, RepairWithoutMessagesPassesAndSingleUserFailuresSaySo) {
 TEST_F(MaintenanceTest, ProblemsWithoutTextStillWarnAndShowRepair) {
     ConnectToDoubles();
     database->checkStatus = dmo::S_FALSE;
-    EXPECT_EQ(Run(IDC_CHECKDB), Lines{u"Checking database integrity . . ."});
+    EXPECT_EQ(RunOperation(IDC_CHECKDB), Lines{u"Checking database integrity . . ."});
     EXPECT_EQ(responder.Texts(), Lines{kProblems});
     EXPECT_TRUE(Visible(IDC_REPAIRDB));
 }
@@ -167,29 +155,30 @@ TEST_F(MaintenanceTest, AnUnknownDatabaseLogsNothing) {
     dlg->GetDlgItem(IDC_REPAIRDB).ShowWindow(true);
     g_szDatabaseName.Assign(u"nosuch");
     for (int button : {IDC_CHECKDB, IDC_REINDEXDB})
-        EXPECT_EQ(Run(button), Lines{});
+        EXPECT_EQ(RunOperation(button), Lines{});
     EXPECT_FALSE(Visible(IDC_REPAIRDB));  // every check hides it first
-    EXPECT_EQ(Run(IDC_REPAIRDB), Lines{});
+    EXPECT_EQ(RunOperation(IDC_REPAIRDB), Lines{});
     EXPECT_EQ(responder.boxes.size(), 1u);  // the confirmation only
 }
 
 TEST_F(MaintenanceTest, ReindexLogsOneLinePerTableOfTheSample) {
     Connect();
-    EXPECT_EQ(Run(IDC_REINDEXDB),
+    EXPECT_EQ(RunOperation(IDC_REINDEXDB),
               (Lines{u"Rebuilding Indexes", u"    Reindexing 1 of 3", u"    Reindexing 2 of 3",
                      u"    Reindexing 3 of 3", u"Rebuild Indexes Completed"}));
     g_szDatabaseName.Assign(u"ZOL");  // names compare without letter case
-    EXPECT_EQ(Run(IDC_REINDEXDB).size(), 5u);
+    EXPECT_EQ(RunOperation(IDC_REINDEXDB).size(), 5u);
 }
 
 TEST_F(MaintenanceTest, ReindexOfNoTablesAndOfATableThatCannotBeFetched) {
     ConnectToDoubles();
-    EXPECT_EQ(Run(IDC_REINDEXDB), (Lines{u"Rebuilding Indexes", u"Rebuild Indexes Completed"}));
+    EXPECT_EQ(RunOperation(IDC_REINDEXDB),
+              (Lines{u"Rebuilding Indexes", u"Rebuild Indexes Completed"}));
 
     database->tableCount = 3;
     database->missingTables = {0};
     log.Clear();
-    EXPECT_EQ(Run(IDC_REINDEXDB),
+    EXPECT_EQ(RunOperation(IDC_REINDEXDB),
               (Lines{u"Rebuilding Indexes", u"    Reindexing 1 of 3", u"    Reindexing 2 of 3",
                      u"    Reindexing 3 of 3", u"Rebuild Indexes Completed"}));
     EXPECT_EQ(Requests(), (Calls{"server.GetDatabaseByName zol", "database.GetTableCount",

@@ -76,3 +76,17 @@ void MainDialogFixture::ExpectOperationsBack() {
     }
     EXPECT_EQ(dlg->TimerInterval(1), 5000);
 }
+
+std::vector<std::u16string> MainDialogFixture::RunOperation(int button) {
+    const int before = g_ctlActivityLog.GetItemCount();
+    dlg->SendCommand(button);
+    EXPECT_TRUE(WaitForWorkers());
+    ExpectOperationsBack();
+    // The progress lines were posted before the worker's last step, which the
+    // UI thread carried out after them.
+    std::vector<std::u16string> lines;
+    for (int i = before; i < g_ctlActivityLog.GetItemCount(); ++i) {
+        lines.push_back(g_ctlActivityLog.GetItemText(i));
+    }
+    return lines;
+}

@@ -28,6 +28,9 @@ protected:
     bool WaitForWorkers();
     // After a long operation: every operation control enabled, the status timer running.
     void ExpectOperationsBack();
+    // Clicks an operation's button, waits for its worker and checks the
+    // controls came back; returns the log lines it added.
+    std::vector<std::u16string> RunOperation(int button);
 
     TempHome home;
     FakePlatform machine;

@@ -55,3 +55,13 @@ std::optional<std::u16string> UnexpectedModalResponder::AnswerOpenFile(
     ADD_FAILURE() << "unexpected open-file dialog: " << platform::ToUtf8(request.title);
     return std::nullopt;
 }
+
+std::vector<ScriptedResponder::Box> ScriptedResponder::Captioned(
+    std::u16string_view caption) const {
+    std::vector<Box> found;
+    for (const Box& box : boxes) {
+        if (box.caption == caption)
+            found.push_back(box);
+    }
+    return found;
+}

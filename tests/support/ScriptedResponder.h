@@ -34,6 +34,7 @@ public:
     std::vector<ui::OpenFileRequest> openFiles;
 
     std::vector<std::u16string> Texts() const;
+    std::vector<Box> Captioned(std::u16string_view caption) const;
 
 private:
     ui::ModalResponder* previous_;
