@@ -15,6 +15,13 @@ extern dmo::IServer* g_pServer;
 extern dmo::IBackup* g_pBackup;
 extern dmo::IRestore* g_pRestore;
 
+// Of a selection string, at most this many characters take effect; a longer
+// text is refused rather than cut.
+inline constexpr std::size_t kSelectionLimit = 99;
+// The login time-out of a connection, and of one that starts the service first.
+inline constexpr std::int32_t kLoginTimeout = 10;
+inline constexpr std::int32_t kStartLoginTimeout = 30;
+
 // Selection strings.
 extern platform::FixedText<100> g_szServerName;
 extern platform::FixedText<100> g_szLogin;

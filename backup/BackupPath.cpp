@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::size_t kSelectionLimit = 99;
 constexpr char16_t kDefaultFolder[] = u"C:\\ZOLBackup\\";
 constexpr char16_t kDefaultDirectory[] = u"C:\\ZOLBackup";
 
@@ -17,7 +16,8 @@ constexpr char16_t kDefaultDirectory[] = u"C:\\ZOLBackup";
 // from the end down to the second character; the whole path without one.
 std::u16string FolderOf(std::u16string_view path) {
     for (std::size_t i = path.size(); i-- > 1;) {
-        if (path[i] == u'\\') return std::u16string(path.substr(0, i + 1));
+        if (path[i] == u'\\')
+            return std::u16string(path.substr(0, i + 1));
     }
     return std::u16string(path);
 }
@@ -77,8 +77,10 @@ void CzolmgrDlg::OnBrowse() {
 
     // The dialog may have moved the current directory; the settings file lives
     // in the one the program started in.
-    if (!savedDirectory.empty()) std::filesystem::current_path(savedDirectory, ec);
-    if (!chosen) return;
+    if (!savedDirectory.empty())
+        std::filesystem::current_path(savedDirectory, ec);
+    if (!chosen)
+        return;
     WriteBackupFolder(FolderOf(*chosen));
     m_editBackupFile.SetWindowText(*chosen);
 }

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr std::size_t kFieldLimit = 99;
 constexpr char16_t kErrorCaption[] = u"Error";
 
 }  // namespace
@@ -30,11 +29,11 @@ void CzolmgrDlg::OnRestore() {
 bool CzolmgrDlg::TakeBackupFile() {
     const std::u16string strPath = m_editBackupFile.GetWindowText();
     // A cut path would write or read another file: refuse it.
-    if (!g_szBackupFile.Fits(strPath, kFieldLimit)) {
+    if (!g_szBackupFile.Fits(strPath, kSelectionLimit)) {
         ui::AppMessageBox(u"The backup file path is longer than 99 characters and cannot be used.");
         return false;
     }
-    g_szBackupFile.Assign(strPath, kFieldLimit);
+    g_szBackupFile.Assign(strPath, kSelectionLimit);
     return true;
 }
 
@@ -120,12 +119,12 @@ void CzolmgrDlg::RestoreDatabase() {
     const int nIndex = m_cbDatabases.GetCurSel();
     const std::u16string strName =
         nIndex >= 0 ? m_cbDatabases.GetLBText(nIndex) : m_cbDatabases.GetWindowText();
-    if (!g_szDatabaseName.Fits(strName, kFieldLimit)) {
+    if (!g_szDatabaseName.Fits(strName, kSelectionLimit)) {
         ui::AppMessageBox(u"The database name is longer than 99 characters and cannot be used.");
         EnableOperationControls(true);
         return;
     }
-    g_szDatabaseName.Assign(strName, kFieldLimit);
+    g_szDatabaseName.Assign(strName, kSelectionLimit);
     if (!TakeBackupFile()) {
         EnableOperationControls(true);
         return;

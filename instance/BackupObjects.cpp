@@ -17,9 +17,6 @@
 namespace instance {
 namespace {
 
-// The record a backup file carries of what it holds.
-constexpr char kBackupRecord[] = "zolmgr_backup";
-
 std::u16string Bracketed(std::u16string_view name) {
     std::u16string quoted = u"[";
     for (char16_t c : name) {

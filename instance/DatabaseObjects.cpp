@@ -138,14 +138,7 @@ dmo::HRESULT TableObject::GetName(std::u16string* name) {
 
 dmo::HRESULT TableObject::RebuildIndexes(std::int32_t, std::int32_t) {
     Connection db;
-    std::string quoted = "\"";
-    for (char c : name_) {
-        quoted.push_back(c);
-        if (c == '"')
-            quoted.push_back('"');
-    }
-    quoted.push_back('"');
-    if (!db.Open(file_, false) || !db.Exec(("REINDEX " + quoted).c_str())) {
+    if (!db.Open(file_, false) || !db.Exec(("REINDEX " + QuoteIdentifier(name_)).c_str())) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The indexes of '" + platform::FromUtf8(name_) +
                                           u"' cannot be rebuilt: " +
                                           platform::FromUtf8(db.Error()));

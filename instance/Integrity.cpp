@@ -28,16 +28,6 @@ private:
     std::u16string text_;
 };
 
-std::string Quote(std::string_view name) {
-    std::string quoted = "\"";
-    for (char c : name) {
-        quoted.push_back(c);
-        if (c == '"')
-            quoted.push_back('"');
-    }
-    return quoted + "\"";
-}
-
 struct SchemaItem {
     std::string type;
     std::string name;
@@ -60,12 +50,12 @@ std::optional<long long> CopyFrom(Statement& rows, Connection& target, const std
         sqlite3_stmt* read = rows.Handle();
         const int columns = sqlite3_column_count(read);
         if (write == nullptr) {
-            std::string insert = "INSERT INTO " + Quote(table) + "(";
+            std::string insert = "INSERT INTO " + QuoteIdentifier(table) + "(";
             std::string values = "VALUES(";
             for (int c = 0; c < columns; ++c) {
-                insert += (c > 0 ? ", " : "") + (withRowid && c == 0
-                                                     ? std::string("rowid")
-                                                     : Quote(sqlite3_column_name(read, c)));
+                insert += (c > 0 ? ", " : "") +
+                          (withRowid && c == 0 ? std::string("rowid")
+                                               : QuoteIdentifier(sqlite3_column_name(read, c)));
                 values += c > 0 ? ", ?" : "?";
             }
             sqlite3_prepare_v2(target.Handle(), (insert + ") " + values + ")").c_str(), -1, &write,
@@ -91,7 +81,7 @@ std::optional<long long> CopyFrom(Statement& rows, Connection& target, const std
 // last rowid; a table without rowids is copied up to its first damage.
 CopyResult CopyRows(Connection& source, Connection& target, const std::string& table) {
     CopyResult result;
-    const std::string quoted = Quote(table);
+    const std::string quoted = QuoteIdentifier(table);
     // Each bound on its own: asked together, SQLite scans the whole table to
     // find them, and a damaged page would hide both.
     Statement first(source, ("SELECT min(rowid) FROM " + quoted).c_str());

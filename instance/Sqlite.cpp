@@ -4,6 +4,16 @@
 
 namespace instance {
 
+std::string QuoteIdentifier(std::string_view name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted.push_back(c);
+        if (c == '"')
+            quoted.push_back('"');
+    }
+    return quoted + "\"";
+}
+
 Connection::~Connection() {
     Close();
 }

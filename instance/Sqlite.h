@@ -13,6 +13,9 @@ namespace instance {
 
 class Statement;
 
+// A name as an SQL identifier: in double quotes, inner quotes doubled.
+std::string QuoteIdentifier(std::string_view name);
+
 class Connection final {
 public:
     Connection() = default;
@@ -36,6 +39,9 @@ public:
 
 private:
     friend class Statement;
+
+    // A name as an SQL identifier: in double quotes, inner quotes doubled.
+    std::string QuoteIdentifier(std::string_view name);
     void Remember(int code);
     bool OpenWith(const std::filesystem::path& file, int flags);
 

@@ -4,11 +4,6 @@
 #include "ui/App.h"
 #include "ui/WaitCursor.h"
 
-namespace {
-constexpr std::int32_t kLoginTimeout = 10;
-constexpr std::int32_t kStartLoginTimeout = 30;
-}  // namespace
-
 void CzolmgrDlg::OnConnect() {
     ui::WaitCursor wait;
     if (g_pServer == nullptr || !TakeServerName())

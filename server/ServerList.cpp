@@ -6,11 +6,6 @@
 #include "platform/Services.h"
 #include "ui/App.h"
 
-namespace {
-constexpr std::size_t kSelectionLimit = 99;
-constexpr std::int32_t kLoginTimeout = 10;
-}  // namespace
-
 void CzolmgrDlg::FillServerList() {
     std::u16string strLocalInstance;
     if (std::optional<std::u16string> computer = platform::Current().ComputerName()) {
