@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <limits>
 #include <system_error>
 #include <vector>
 
@@ -79,11 +80,50 @@ std::optional<long long> CopyFrom(Statement& rows, Connection& target, const std
 // Copies every row of one table that can still be read, in rowid order. Where
 // a read fails it starts again past the damage, further each time, up to the
 // last rowid; a table without rowids is copied up to its first damage.
+// Whether a read that starts at row id `from` gets its first row (or finds
+// none left) without running into damage.
+bool ReadsFrom(Connection& source, const std::string& quoted, long long from) {
+    Statement probe(
+        source,
+        ("SELECT rowid, * FROM " + quoted + " WHERE rowid >= ? ORDER BY rowid LIMIT 1").c_str());
+    probe.Bind(1, static_cast<std::int64_t>(from));
+    probe.Step();
+    return !probe.Failed();
+}
+
+// The lowest start past `failed` (a start that runs into damage) from which
+// the table reads again; nothing when no start up to `last` does. Probes
+// further each time, then narrows down between the last failing probe and
+// the first one that reads, so that no readable row before it is skipped.
+std::optional<long long> NextReadable(Connection& source, const std::string& quoted,
+                                      long long failed, long long last) {
+    long long lo = failed;
+    long long hi = failed;
+    for (long long skip = 1;; skip *= 2) {
+        if (lo >= last || skip > last - lo)
+            return std::nullopt;
+        hi = lo + skip;
+        if (ReadsFrom(source, quoted, hi))
+            break;
+        lo = hi;
+        if (skip > std::numeric_limits<long long>::max() / 2)
+            return std::nullopt;
+    }
+    while (hi - lo > 1) {
+        const long long mid = lo + (hi - lo) / 2;
+        (ReadsFrom(source, quoted, mid) ? hi : lo) = mid;
+    }
+    return hi;
+}
+
+// Copies every row of one table that can still be read, in row id order. Where
+// a read fails it goes on from the next row id that reads again; a table
+// without row ids is copied up to its first damage.
 CopyResult CopyRows(Connection& source, Connection& target, const std::string& table) {
     CopyResult result;
     const std::string quoted = QuoteIdentifier(table);
     // Each bound on its own: asked together, SQLite scans the whole table to
-    // find them, and a damaged page would hide both.
+    // find them. A bound behind damage leaves the range open on that side.
     Statement first(source, ("SELECT min(rowid) FROM " + quoted).c_str());
     if (!first.Ok()) {
         Statement rows(source, ("SELECT * FROM " + quoted).c_str());
@@ -91,12 +131,11 @@ CopyResult CopyRows(Connection& source, Connection& target, const std::string& t
         result.damaged = rows.Failed();
         return result;
     }
-    long long next = first.Step() ? first.Int(0) : 1;
+    long long next = first.Step() ? first.Int(0) : std::numeric_limits<long long>::min();
     Statement final(source, ("SELECT max(rowid) FROM " + quoted).c_str());
-    const long long last = final.Step() ? final.Int(0) : next;
+    const long long last = final.Step() ? final.Int(0) : std::numeric_limits<long long>::max();
     const std::string select =
         "SELECT rowid, * FROM " + quoted + " WHERE rowid >= ? ORDER BY rowid";
-    long long skip = 1;
     while (true) {
         Statement rows(source, select.c_str());
         rows.Bind(1, static_cast<std::int64_t>(next));
@@ -104,15 +143,12 @@ CopyResult CopyRows(Connection& source, Connection& target, const std::string& t
         if (!rows.Failed())
             return result;
         result.damaged = true;
-        if (read) {
-            next = *read + 1;  // the damage lies right after the last row read
-            skip = 1;
-        } else {
-            next += skip;
-            skip *= 2;
-        }
-        if (next > last)
+        // The damage lies right after the last row read, or at the start.
+        const long long failed = read ? *read + 1 : next;
+        const std::optional<long long> again = NextReadable(source, quoted, failed, last);
+        if (!again)
             return result;
+        next = *again;
     }
 }
 
@@ -188,8 +224,24 @@ CheckResult RepairDatabaseFile(const std::filesystem::path& file) {
     const std::filesystem::path building = file.string() + ".repair";
     std::error_code ec;
     std::filesystem::remove(building, ec);
+    // The file's own settings go with it: the page layout before anything is
+    // written, the application's numbers after.
+    auto setting = [&source](const char* name) -> std::optional<long long> {
+        Statement pragma(source, (std::string("PRAGMA ") + name).c_str());
+        if (!pragma.Step())
+            return std::nullopt;
+        return pragma.Int(0);
+    };
+    const auto pageSize = setting("page_size");
+    const auto autoVacuum = setting("auto_vacuum");
+    const auto userVersion = setting("user_version");
+    const auto applicationId = setting("application_id");
     Connection target;
-    if (!target.Open(building, true) || !target.Exec("BEGIN")) {
+    if (!target.Open(building, true) ||
+        (pageSize && !target.Exec(("PRAGMA page_size = " + std::to_string(*pageSize)).c_str())) ||
+        (autoVacuum &&
+         !target.Exec(("PRAGMA auto_vacuum = " + std::to_string(*autoVacuum)).c_str())) ||
+        !target.Exec("BEGIN")) {
         messages.Add("Repair failed: no new file can be made: " + target.Error());
         return {dmo::E_FAIL, messages.Take()};
     }
@@ -219,6 +271,10 @@ CheckResult RepairDatabaseFile(const std::filesystem::path& file) {
                          "' cannot be made anew: " + target.Error());
         }
     }
+    if (userVersion)
+        target.Exec(("PRAGMA user_version = " + std::to_string(*userVersion)).c_str());
+    if (applicationId)
+        target.Exec(("PRAGMA application_id = " + std::to_string(*applicationId)).c_str());
     if (!ok || !target.Exec("COMMIT")) {
         target.Close();
         std::filesystem::remove(building, ec);
