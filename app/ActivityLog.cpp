@@ -66,8 +66,11 @@ ui::LRESULT CzolmgrDlg::OnUpdateText(ui::WPARAM wParam, ui::LPARAM lParam) {
 }
 
 void PostUpdateText(UpdateTextCode code, std::u16string_view text) {
-    ui::UiCall call;  // the main window stays while this is held
-    ui::Dialog* main = ui::MainWindow();
+    // A sink never waits: once the program ends, its events go nowhere.
+    ui::UiCall call(ui::UiCall::Mode::kDrop);
+    if (!call)
+        return;
+    ui::Dialog* main = ui::MainWindow();  // it stays while the call is held
     if (main == nullptr)
         return;
     auto* copy = new char16_t[text.size() + 1];
@@ -77,7 +80,9 @@ void PostUpdateText(UpdateTextCode code, std::u16string_view text) {
 }
 
 void PostUpdatePercent(UpdateTextCode code, int percent) {
-    ui::UiCall call;
+    ui::UiCall call(ui::UiCall::Mode::kDrop);
+    if (!call)
+        return;
     if (ui::Dialog* main = ui::MainWindow()) {
         main->PostMessage(g_uUpdateTextMsg, code, percent);
     }

@@ -1,3 +1,4 @@
+#include <system_error>
 #include <thread>
 
 #include "app/CzolmgrDlg.h"
@@ -5,11 +6,17 @@
 void CzolmgrDlg::StartWorker(void (CzolmgrDlg::*work)()) {
     EnableOperationControls(false);
     ++m_nRunningWorkers;
-    // Nobody waits for the thread; the end of the dialog ends the process and it with it.
-    std::thread([this, work] {
-        (this->*work)();
+    try {
+        // Nobody waits for the thread; the end of the dialog ends the process and it with it.
+        std::thread([this, work] {
+            (this->*work)();
+            --m_nRunningWorkers;
+        }).detach();
+    } catch (const std::system_error&) {
+        // No thread, no operation: the controls come back as they would after one.
         --m_nRunningWorkers;
-    }).detach();
+        EnableOperationControls(true);
+    }
 }
 
 int CzolmgrDlg::RunningWorkers() const {

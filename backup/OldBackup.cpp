@@ -8,7 +8,7 @@ OldBackup::OldBackup(std::u16string_view windowsPath)
     : target_(platform::ToLocalPath(windowsPath)) {
     if (!target_)
         return;
-    aside_ = target_->string() + ".previous";
+    aside_ = target_->string() + ".zolmgr-previous";
     std::error_code ec;
     // An old file left aside by a run that never settled is the last good
     // backup while the target is missing; otherwise the target is newer.

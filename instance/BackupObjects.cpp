@@ -7,6 +7,7 @@
 #include "dmo/ErrorInfo.h"
 #include "instance/FileName.h"
 #include "instance/Instance.h"
+#include "instance/Operations.h"
 #include "instance/ServerObject.h"
 #include "instance/Sessions.h"
 #include "instance/Sqlite.h"
@@ -71,10 +72,13 @@ dmo::HRESULT BackupObject::GenerateSQL(std::u16string* statement) {
 }
 
 dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
-    const RunSettings s = BeginRun();
+    RunScope run(abort_);
+    const RunSettings s = Settings();
     std::optional<Instance> connected = ConnectedTo(server);
     if (!connected)
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server is not connected.");
+    // Stopping the service stops the run.
+    RunningOperation operation(connected->Folder(), &abort_);
     std::optional<DatabaseEntry> database = connected->FindDatabase(s.database);
     if (!database) {
         return dmo::Fail(dmo::E_FAIL,
@@ -150,10 +154,13 @@ dmo::HRESULT RestoreObject::GenerateSQL(std::u16string* statement) {
 }
 
 dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
-    const RunSettings s = BeginRun();
+    RunScope run(abort_);
+    const RunSettings s = Settings();
     std::optional<Instance> connected = ConnectedTo(server);
     if (!connected)
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server is not connected.");
+    // Stopping the service stops the run.
+    RunningOperation operation(connected->Folder(), &abort_);
     std::optional<std::filesystem::path> source = platform::ToLocalPath(s.files);
     if (!source || s.files.empty()) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
@@ -214,9 +221,14 @@ dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
         RemoveQuietly(file.string() + suffix);
     std::error_code ec;
     std::filesystem::rename(restoring, file, ec);
-    if (ec || (isNew && !connected->AddDatabase(s.database, file))) {
+    if (ec) {
         RemoveQuietly(restoring);
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The restored database cannot be put in place.");
+    }
+    if (isNew && !connected->AddDatabase(s.database, file)) {
+        // A file the catalog does not list would be found by nobody.
+        RemoveQuietly(file);
+        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The restored database cannot be listed.");
     }
     const std::u16string name = isNew ? s.database : database->name;
     const std::u16string report = std::u16string(kRestoreCompleteLead) + u"RESTORE DATABASE " +

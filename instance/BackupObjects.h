@@ -38,6 +38,8 @@ public:
     dmo::HRESULT SetPercentCompleteNotification(std::int32_t step) override {
         return Change([&](RunSettings& s) { s.step = step; });
     }
+    // Asks the running backup or restore, or the next to start, to stop at its
+    // next step.
     dmo::HRESULT Abort() override {
         abort_ = true;
         return dmo::S_OK;
@@ -64,11 +66,16 @@ protected:
         std::lock_guard lock(mutex_);
         return settings_;
     }
-    // A new run forgets an abort asked for before it.
-    RunSettings BeginRun() {
-        abort_ = false;
-        return Settings();
-    }
+    // An abort asked for before a run starts stops it at its first step (the
+    // program may ask while its worker is on the way); the end of a run
+    // forgets it.
+    struct RunScope {
+        explicit RunScope(std::atomic<bool>& abort) : abort_(abort) {}
+        ~RunScope() { abort_ = false; }
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+        std::atomic<bool>& abort_;
+    };
     void FirePercent(int percent) {
         events_->template Fire<Sink>([percent](Sink& sink) { sink.OnPercent(u"", percent); });
     }

@@ -2,6 +2,7 @@
 
 #include "dmo/ErrorInfo.h"
 #include "instance/DatabaseObjects.h"
+#include "instance/Operations.h"
 
 namespace instance {
 namespace {
@@ -129,6 +130,8 @@ dmo::HRESULT ServerObject::Shutdown(bool) {
     if (!target->SetServiceState(dmo::kStatusStopped)) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The service state could not be changed.");
     }
+    // A stopped server runs nothing: its backups and restores end too.
+    RunningOperation::AbortAll(target->Folder());
     return dmo::S_OK;
 }
 

@@ -41,11 +41,17 @@ TransferResult TransferInSteps(const std::filesystem::path& from, const std::fil
         const int total = sqlite3_backup_pagecount(copy);
         const int left = sqlite3_backup_remaining(copy);
         pagesPerStep = std::max(1, total / 100);
-        if (code != SQLITE_OK && code != SQLITE_DONE && code != SQLITE_BUSY &&
-            code != SQLITE_LOCKED) {
-            break;
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+            // Another connection holds the file: nothing was copied; wait a
+            // little and try again (an abort still ends the wait).
+            sqlite3_sleep(10);
+            continue;
         }
-        const int percent = code == SQLITE_DONE || total == 0 ? 100 : (total - left) * 100 / total;
+        if (code != SQLITE_OK && code != SQLITE_DONE)
+            break;
+        const int percent = code == SQLITE_DONE ? 100
+                            : total == 0        ? 0
+                                                : (total - left) * 100 / total;
         while (told + step <= percent) {
             told += step;
             onPercent(told);
@@ -54,8 +60,11 @@ TransferResult TransferInSteps(const std::filesystem::path& from, const std::fil
             break;
     }
     result.pages = sqlite3_backup_pagecount(copy);
-    if (sqlite3_backup_finish(copy) != SQLITE_OK || code != SQLITE_DONE) {
-        result.error = sqlite3_errmsg(target.Handle());
+    const int finished = sqlite3_backup_finish(copy);
+    if (code != SQLITE_DONE || finished != SQLITE_OK) {
+        // The step's own code says which side failed; the target's message
+        // would not tell a damaged source.
+        result.error = sqlite3_errstr(code != SQLITE_DONE ? code : finished);
         return result;
     }
     result.outcome = TransferResult::Outcome::kDone;

@@ -39,13 +39,17 @@ bool IsUiThread() {
 // nested inside it go on even after the UI has begun to finish.
 thread_local int t_held = 0;
 
-UiCall::UiCall() {
+UiCall::UiCall(Mode mode) {
     if (IsUiThread())
         return;
     if (t_held == 0) {
         ++g_inFlight;
         if (g_finished) {
             --g_inFlight;
+            if (mode == Mode::kDrop) {
+                dropped_ = true;
+                return;
+            }
             BlockForGood();
         }
     }
@@ -70,9 +74,14 @@ void RunOnUiThread(const std::function<void()>& work) {
         QCoreApplication::instance(), [&work] { work(); }, Qt::BlockingQueuedConnection);
 }
 
+void WaitForFinishUi() {
+    g_finished.wait(false);
+}
+
 void FinishUi() {
     CheckUiThread("FinishUi");
     g_finished = true;
+    g_finished.notify_all();
     while (g_inFlight > 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         std::this_thread::yield();

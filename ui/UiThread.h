@@ -20,6 +20,8 @@ void RunOnUiThread(const std::function<void()>& work);
 // the caller's thread nor answering with an empty value would be right.
 // UI thread only.
 void FinishUi();
+// Blocks the calling thread until FinishUi has begun.
+void WaitForFinishUi();
 
 // Held by a thread that reaches the UI, or that must finish something before the
 // process ends: keeps FinishUi waiting (it carries out the holder's UI calls
@@ -27,13 +29,20 @@ void FinishUi();
 // blocks for good, unless the thread holds one already.
 class UiCall final {
 public:
-    UiCall();
+    enum class Mode {
+        kWait,  // once the UI has finished, wait for the end of the process
+        kDrop,  // once the UI has finished, go on without it (the holder checks)
+    };
+    explicit UiCall(Mode mode = Mode::kWait);
+    // False when the UI had finished and the mode was kDrop: leave the UI alone.
+    explicit operator bool() const { return counted_ || !dropped_; }
     ~UiCall();
     UiCall(const UiCall&) = delete;
     UiCall& operator=(const UiCall&) = delete;
 
 private:
     bool counted_ = false;
+    bool dropped_ = false;
 };
 
 // Called by everything that touches a widget. A call off the UI thread is a

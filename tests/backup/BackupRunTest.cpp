@@ -18,13 +18,16 @@ namespace {
 
 using Lines = std::vector<std::u16string>;
 
-// A second sink on the backup object that asks for an abort at 10 percent,
-// as the exit path does while a run goes on.
-class AbortingSink final : public dmo::Object<dmo::IWSQLDMOBackupSink> {
+// A second sink on the backup object that, at 10 percent, does what may happen
+// to a run from outside: an abort as the exit path asks, or a stop of the service.
+class InterruptingSink final : public dmo::Object<dmo::IWSQLDMOBackupSink> {
 public:
-    explicit AbortingSink(dmo::IBackup* backup) : backup_(backup) {}
+    InterruptingSink(dmo::IBackup* backup, bool stopService)
+        : backup_(backup), stopService_(stopService) {}
     dmo::HRESULT OnPercent(const char16_t*, std::int32_t percent) override {
-        if (percent >= 10)
+        if (percent == 10 && stopService_)
+            g_pServer->Shutdown(true);
+        else if (percent == 10)
             backup_->Abort();
         return dmo::S_OK;
     }
@@ -33,6 +36,7 @@ public:
 
 private:
     dmo::IBackup* backup_;
+    bool stopService_;
 };
 
 class BackupRunTest : public MainDialogFixture {
@@ -76,7 +80,7 @@ TEST_F(BackupRunTest, BackupChecksThenWritesARealBackupWithProgress) {
     EXPECT_EQ(Scalar(BackupFile(), "SELECT count(*) FROM orders"), 5);
     EXPECT_EQ(Scalar(BackupFile(), "SELECT count(*) FROM zolmgr_backup WHERE database = 'zol'"), 1);
     EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".partial"));
-    EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".previous"));
+    EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".zolmgr-previous"));
 }
 
 TEST_F(BackupRunTest, RestoreBringsTheRowsBack) {
@@ -153,10 +157,10 @@ TEST_F(BackupRunTest, AFailedBackupLeavesThePreviousBackupInPlace) {
               u"database 'gone' does not exist.");
     EXPECT_GE(std::filesystem::file_size(BackupFile()), before);
     EXPECT_EQ(Scalar(BackupFile(), "SELECT count(*) FROM sqlite_master WHERE name = 'marker'"), 1);
-    EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".previous"));
+    EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".zolmgr-previous"));
 }
 
-TEST_F(BackupRunTest, AnAbortedBackupLeavesNoPartialFileAndTheOldOneIntact) {
+TEST_F(BackupRunTest, AnInterruptedBackupLeavesNoPartialFileAndTheOldOneIntact) {
     Connect();
     Sql(Database(u"zol"),
         "CREATE TABLE filler(x);"
@@ -171,20 +175,26 @@ TEST_F(BackupRunTest, AnAbortedBackupLeavesNoPartialFileAndTheOldOneIntact) {
     dmo::ComPtr<dmo::IConnectionPoint> point;
     ASSERT_EQ(container->FindConnectionPoint(dmo::IWSQLDMOBackupSink::kIid, point.Put()),
               dmo::S_OK);
-    auto aborting = dmo::ComPtr<AbortingSink>::Adopt(new AbortingSink(g_pBackup));
-    std::uint32_t cookie = 0;
-    ASSERT_EQ(point->Advise(static_cast<dmo::IWSQLDMOBackupSink*>(aborting.Get()), &cookie),
-              dmo::S_OK);
-
-    const Lines lines = RunOperation(IDC_BACKUP);
-    point->Unadvise(cookie);
-    EXPECT_TRUE(responder.Captioned(u"Error").empty());  // an abort is no error to show
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                            [](const auto& l) { return l.starts_with(u"Backup Complete"); }),
-              0);
-    EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".partial"));
-    EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".previous"));
-    EXPECT_EQ(Scalar(BackupFile(), "SELECT count(*) FROM sqlite_master WHERE name = 'marker'"), 1);
+    for (bool stopService : {false, true}) {
+        SCOPED_TRACE(stopService ? "service stopped" : "aborted");
+        auto interrupting =
+            dmo::ComPtr<InterruptingSink>::Adopt(new InterruptingSink(g_pBackup, stopService));
+        std::uint32_t cookie = 0;
+        ASSERT_EQ(point->Advise(static_cast<dmo::IWSQLDMOBackupSink*>(interrupting.Get()), &cookie),
+                  dmo::S_OK);
+        const Lines lines = RunOperation(IDC_BACKUP);
+        point->Unadvise(cookie);
+        EXPECT_TRUE(responder.Captioned(u"Error").empty());  // an abort is no error to show
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [](const auto& l) { return l.starts_with(u"Backup Complete"); }),
+                  0);
+        EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".partial"));
+        EXPECT_FALSE(std::filesystem::exists(BackupFile().string() + ".zolmgr-previous"));
+        EXPECT_EQ(Scalar(BackupFile(), "SELECT count(*) FROM sqlite_master WHERE name = 'marker'"),
+                  1);
+    }
+    dlg->UpdateServiceStatus();
+    EXPECT_EQ(Text(IDC_STATUS), u"Stopped");
 }
 
 TEST_F(BackupRunTest, TheBackupOfADamagedDatabaseWarnsThenGoesOn) {
