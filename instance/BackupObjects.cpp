@@ -58,6 +58,27 @@ void RemoveQuietly(const std::filesystem::path& file) {
     std::filesystem::remove(file, ignored);
 }
 
+// The local file a backup path names, as this server reaches it.
+std::optional<std::filesystem::path> LocalBackupFile(const std::u16string& files) {
+    std::optional<std::filesystem::path> local = platform::ToLocalPath(files);
+    if (!local || files.empty()) {
+        dmo::SetErrorInfo(u"[zolmgr] The backup file '" + files +
+                          u"' cannot be reached from this server.");
+        return std::nullopt;
+    }
+    return local;
+}
+
+// After a copy that did not complete: its file goes, and the status says why.
+dmo::HRESULT CopyFailed(const TransferResult& copy, const std::filesystem::path& building,
+                        const std::u16string& run, const std::u16string& problem) {
+    RemoveQuietly(building);
+    if (copy.outcome == TransferResult::Outcome::kAborted) {
+        return dmo::Fail(dmo::SQLDMO_E_ABORTED, u"[zolmgr] The " + run + u" was aborted.");
+    }
+    return dmo::Fail(dmo::E_FAIL, problem + platform::FromUtf8(copy.error));
+}
+
 }  // namespace
 
 // ---- backup
@@ -84,11 +105,9 @@ dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
         return dmo::Fail(dmo::E_FAIL,
                          u"[zolmgr] The database '" + s.database + u"' does not exist.");
     }
-    std::optional<std::filesystem::path> target = platform::ToLocalPath(s.files);
-    if (!target || s.files.empty()) {
-        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
-                                          u"' cannot be reached from this server.");
-    }
+    std::optional<std::filesystem::path> target = LocalBackupFile(s.files);
+    if (!target)
+        return dmo::E_FAIL;
     std::error_code ec;
     if (!s.option && std::filesystem::exists(*target, ec)) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
@@ -100,13 +119,8 @@ dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
     const TransferResult copy = TransferInSteps(database->file, partial, s.step, abort_,
                                                 [this](int percent) { FirePercent(percent); });
     if (copy.outcome != TransferResult::Outcome::kDone) {
-        RemoveQuietly(partial);
-        if (copy.outcome == TransferResult::Outcome::kAborted) {
-            return dmo::Fail(dmo::SQLDMO_E_ABORTED, u"[zolmgr] The backup was aborted.");
-        }
-        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
-                                          u"' cannot be written: " +
-                                          platform::FromUtf8(copy.error));
+        return CopyFailed(copy, partial, u"backup",
+                          u"[zolmgr] The backup file '" + s.files + u"' cannot be written: ");
     }
     {
         Connection written;
@@ -161,11 +175,9 @@ dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The server is not connected.");
     // Stopping the service stops the run.
     RunningOperation operation(connected->Folder(), &abort_);
-    std::optional<std::filesystem::path> source = platform::ToLocalPath(s.files);
-    if (!source || s.files.empty()) {
-        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
-                                          u"' cannot be reached from this server.");
-    }
+    std::optional<std::filesystem::path> source = LocalBackupFile(s.files);
+    if (!source)
+        return dmo::E_FAIL;
     {
         // Only a file this server wrote as a backup is restored.
         Connection backup;
@@ -200,12 +212,8 @@ dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
     const TransferResult copy = TransferInSteps(*source, restoring, s.step, abort_,
                                                 [this](int percent) { FirePercent(percent); });
     if (copy.outcome != TransferResult::Outcome::kDone) {
-        RemoveQuietly(restoring);
-        if (copy.outcome == TransferResult::Outcome::kAborted) {
-            return dmo::Fail(dmo::SQLDMO_E_ABORTED, u"[zolmgr] The restore was aborted.");
-        }
-        return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The backup file '" + s.files +
-                                          u"' cannot be read: " + platform::FromUtf8(copy.error));
+        return CopyFailed(copy, restoring, u"restore",
+                          u"[zolmgr] The backup file '" + s.files + u"' cannot be read: ");
     }
     {
         Connection restored;

@@ -29,6 +29,14 @@
 
 namespace {
 
+// Starts the program as main does and ends the process with its status.
+[[noreturn]] void RunTheProgram() {
+    int argc = 1;
+    char name[] = "zolmgr";
+    char* argv[] = {name, nullptr};
+    EndProcess(theApp.Run(argc, argv));
+}
+
 // The whole program: start-up runs the dialog; Exit, with a worker still busy
 // inside the server object, ends the process with status 0 and no crash.
 [[noreturn]] void RunProgramAndExitWhileAWorkerRuns() {
@@ -56,10 +64,7 @@ namespace {
         dialog.SendCommand(ui::IDOK);
         return ui::IDOK;
     };
-    int argc = 1;
-    char name[] = "zolmgr";
-    char* argv[] = {name, nullptr};
-    EndProcess(theApp.Run(argc, argv));
+    RunTheProgram();
 }
 
 }  // namespace
@@ -142,10 +147,7 @@ std::filesystem::path BackupOf(const char* database) {
         }).detach();
         return ui::IDOK;
     };
-    int argc = 1;
-    char name[] = "zolmgr";
-    char* argv[] = {name, nullptr};
-    EndProcess(theApp.Run(argc, argv));
+    RunTheProgram();
 }
 
 }  // namespace
