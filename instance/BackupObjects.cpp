@@ -18,24 +18,30 @@
 namespace instance {
 namespace {
 
-std::u16string Bracketed(std::u16string_view name) {
-    std::u16string quoted = u"[";
-    for (char16_t c : name) {
+// T-SQL quoting: the text between `open` and `close`, each `close` inside doubled.
+std::u16string Quoted(std::u16string_view text, std::u16string_view open, char16_t close) {
+    std::u16string quoted(open);
+    for (char16_t c : text) {
         quoted.push_back(c);
-        if (c == u']')
-            quoted.push_back(u']');
+        if (c == close)
+            quoted.push_back(close);
     }
-    return quoted + u"]";
+    return quoted + close;
+}
+
+std::u16string Bracketed(std::u16string_view name) {
+    return Quoted(name, u"[", u']');
 }
 
 std::u16string Literal(std::u16string_view text) {
-    std::u16string quoted = u"N'";
-    for (char16_t c : text) {
-        quoted.push_back(c);
-        if (c == u'\'')
-            quoted.push_back(u'\'');
-    }
-    return quoted + u"'";
+    return Quoted(text, u"N'", u'\'');
+}
+
+// The completion text: the fixed lead, then what the server did.
+std::u16string Report(std::u16string_view lead, std::u16string_view statement,
+                      std::u16string_view database, int pages) {
+    return std::u16string(lead) + std::u16string(statement) + u" " + Bracketed(database) +
+           u" successfully processed " + platform::FromUtf8(std::to_string(pages)) + u" pages.";
 }
 
 std::string Now() {
@@ -149,10 +155,7 @@ dmo::HRESULT BackupObject::SQLBackup(dmo::IServer* server) {
                                           u"' cannot be put in place: " +
                                           platform::FromUtf8(ec.message()));
     }
-    const std::u16string report = std::u16string(kBackupCompleteLead) + u"BACKUP DATABASE " +
-                                  Bracketed(database->name) + u" successfully processed " +
-                                  platform::FromUtf8(std::to_string(copy.pages)) + u" pages.";
-    FireComplete(report);
+    FireComplete(Report(kBackupCompleteLead, u"BACKUP DATABASE", database->name, copy.pages));
     return dmo::S_OK;
 }
 
@@ -238,11 +241,8 @@ dmo::HRESULT RestoreObject::SQLRestore(dmo::IServer* server) {
         RemoveQuietly(file);
         return dmo::Fail(dmo::E_FAIL, u"[zolmgr] The restored database cannot be listed.");
     }
-    const std::u16string name = isNew ? s.database : database->name;
-    const std::u16string report = std::u16string(kRestoreCompleteLead) + u"RESTORE DATABASE " +
-                                  Bracketed(name) + u" successfully processed " +
-                                  platform::FromUtf8(std::to_string(copy.pages)) + u" pages.";
-    FireComplete(report);
+    FireComplete(Report(kRestoreCompleteLead, u"RESTORE DATABASE",
+                        isNew ? s.database : database->name, copy.pages));
     return dmo::S_OK;
 }
 

@@ -112,25 +112,20 @@ std::optional<std::u16string> RunRealOpenFileDialog(const OpenFileRequest& reque
 
 }  // namespace
 
-struct EnterIdleScope::Connection {
-    QMetaObject::Connection handle;
-};
-
-EnterIdleScope::EnterIdleScope(Dialog* owner) : connection_(new Connection) {
+EnterIdleScope::EnterIdleScope(Dialog* owner) {
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
     if (owner == nullptr || dispatcher == nullptr || owner->Window() == nullptr)
         return;
     QPointer<QWidget> alive = owner->Window();
-    connection_->handle = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
-                                           owner->Window(), [owner, alive] {
-                                               if (alive)
-                                                   owner->NotifyEnterIdle();
-                                           });
+    connection_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                                   owner->Window(), [owner, alive] {
+                                       if (alive)
+                                           owner->NotifyEnterIdle();
+                                   });
 }
 
 EnterIdleScope::~EnterIdleScope() {
-    QObject::disconnect(connection_->handle);
-    delete connection_;
+    QObject::disconnect(connection_);
 }
 
 ModalResponder* SetModalResponder(ModalResponder* responder) {

@@ -5,6 +5,7 @@
 // test ever blocks on a real modal.
 // Thread contract: ShowMessageBox from any thread (it is carried out on the UI
 // thread); the rest on the UI thread. The responder is called on the UI thread.
+#include <QObject>
 #include <optional>
 #include <string>
 
@@ -65,8 +66,7 @@ public:
     EnterIdleScope& operator=(const EnterIdleScope&) = delete;
 
 private:
-    struct Connection;
-    Connection* connection_;
+    QMetaObject::Connection connection_;
 };
 
 }  // namespace ui
